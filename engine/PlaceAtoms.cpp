@@ -1,0 +1,44 @@
+#include "PlaceAtoms.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orbalux {
+
+namespace {
+
+// Returns 1..n for a sound draw and 0 for anything else, NaN included, before any narrowing.
+std::int16_t drawIndex(RandomSource& random, int n)
+{
+    const double index = std::floor(static_cast<double>(random.next()) * n) + 1.0;
+    return index >= 1.0 && index <= n ? static_cast<std::int16_t>(index) : std::int16_t{0};
+}
+
+} // namespace
+
+void PlaceAtoms(GameState& state, RandomSource& random, Messenger& messenger)
+{
+    state.AtomMap.clear();
+    random.reseed();
+    const int n = std::clamp<int>(state.GridSize, 1, AtomLayout::kSide - 2);
+    // More atoms than cells would never finish placing; the field takes as many as it holds.
+    const int wanted = std::clamp<int>(state.AtomCount, 0, n * n);
+    int placed = 0;
+    while (placed < wanted) {
+        const std::int16_t row = drawIndex(random, n);
+        const std::int16_t column = drawIndex(random, n);
+        if (row == 0)
+            messenger.showMessage("Bad #1");
+        if (column == 0)
+            messenger.showMessage("Bad #2");
+        if (row == 0 || column == 0 || state.AtomMap.hasAtom(row, column))
+            continue;
+        state.LaserRow = row;
+        state.LaserCol = column;
+        state.AtomMap.place({row, column});
+        ++placed;
+    }
+    state.atomsInGame = static_cast<std::int16_t>(placed);
+}
+
+} // namespace orbalux

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian 12 packages that Orbalux needs: "play" for building and playing,
+# "test" for the whole test suite as well. Does nothing when everything is already there.
+set -eu
+
+PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core"
+TEST="$PLAY libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils"
+
+case "${1:-play}" in
+    play) wanted=$PLAY ;;
+    test) wanted=$TEST ;;
+    *) echo "usage: $0 play|test" >&2; exit 2 ;;
+esac
+
+missing=""
+for package in $wanted; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+echo "Installing:$missing"
+$sudo apt-get update -qq
+# shellcheck disable=SC2086
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing

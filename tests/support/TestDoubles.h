@@ -1,0 +1,90 @@
+#pragma once
+
+#include "AtomLayout.h"
+#include "Clock.h"
+#include "GameState.h"
+#include "Messenger.h"
+#include "NewGame.h"
+#include "RandomSource.h"
+
+#include <cstdint>
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace orbalux::testing {
+
+/** Records every message and answers questions from a script (Yes when it runs dry). */
+class ScriptedMessenger : public Messenger {
+public:
+    void showMessage(const std::string& text) override { shown.push_back(text); }
+    bool askYesNo(const std::string& text) override
+    {
+        asked.push_back(text);
+        if (answers.empty())
+            return true;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<std::string> shown;
+    std::vector<std::string> asked;
+    std::deque<bool> answers;
+};
+
+/** A clock that reads whatever the test sets. */
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(float seconds = 0.0f) : now(seconds) {}
+    float secondsSinceMidnight() const override { return now; }
+    float now;
+};
+
+/** Plays back a fixed list of numbers, then goes on with a fixed-seed generator. */
+class SequenceRandom : public RandomSource {
+public:
+    explicit SequenceRandom(std::vector<float> values = {}) : m_values(std::move(values)) {}
+    void reseed() override { ++reseeds; }
+    float next() override
+    {
+        if (m_next < m_values.size())
+            return m_values[m_next++];
+        return static_cast<float>(m_fallback() >> 8) * (1.0f / 16777216.0f);
+    }
+    int reseeds = 0;
+
+private:
+    std::vector<float> m_values;
+    std::size_t m_next = 0;
+    std::mt19937 m_fallback{20261207u};
+};
+
+/** A field drawn as strings, one per row from row 1: 'X' an atom, anything else empty. */
+inline AtomLayout atomsFromPicture(const std::vector<std::string>& rows)
+{
+    AtomLayout atoms;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            if (rows[r][c] == 'X')
+                atoms.place({static_cast<std::int16_t>(r + 1), static_cast<std::int16_t>(c + 1)});
+        }
+    }
+    return atoms;
+}
+
+/** A game in progress on a board laid out for the picture's size, with the picture's atoms. */
+inline void startGame(GameState& state, const std::vector<std::string>& picture, bool showNumbers = false)
+{
+    ScriptedMessenger quiet;
+    SequenceRandom random;
+    setGridSize(state, static_cast<int>(picture.size()));
+    state.ShowNumbers = showNumbers;
+    SetUpNewGame(state, random, quiet);
+    state.AtomMap = atomsFromPicture(picture);
+    state.AtomCount = static_cast<std::int16_t>(state.AtomMap.count());
+    state.atomsInGame = state.AtomCount;
+}
+
+} // namespace orbalux::testing
