@@ -1,0 +1,64 @@
+#pragma once
+
+#include "Board.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace orbalux {
+
+class PictureStore;
+
+/**
+ * A painted table of cells read from a Board: background, then the cell's trace picture, then
+ * its text, with thin grid lines. Reports clicks; changes nothing itself. No headers, no scroll bars.
+ */
+class CellGrid : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CellGrid(QWidget* parent = nullptr);
+
+    /** Draws board, which must outlive this grid; nullptr draws an empty grid. Repaints. */
+    void setBoard(const Board* board);
+    /** Where cell pictures come from; nullptr draws none. */
+    void setPictureStore(const PictureStore* store);
+
+    /** One height for every row, in device-independent pixels. */
+    void setRowHeight(int height);
+    /** One width for every column; drops widths set per column. */
+    void setColumnWidth(int width);
+    /** The width of one column; the others keep theirs. */
+    void setColumnWidth(int column, int width);
+
+    int rowHeight() const { return m_rowHeight; }
+    int columnWidth(int column) const;
+
+    /** Where cell (row, column) is drawn, in widget coordinates. */
+    QRect cellRect(int row, int column) const;
+    /** The cell under point, or (-1, -1) off the cells. */
+    CellPos cellAt(QPoint point) const;
+
+    /** The size that shows every cell of the board and the frame around them. */
+    QSize sizeHint() const override;
+
+signals:
+    /** The player clicked cell (row, column) of the board. */
+    void cellClicked(int row, int column);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int columnLeft(int column) const;
+
+    const Board* m_board = nullptr;
+    const PictureStore* m_pictures = nullptr;
+    int m_rowHeight = 27;
+    int m_defaultColumnWidth = 27;
+    std::vector<int> m_columnWidths;
+};
+
+} // namespace orbalux

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "SegmentKind.h"
+
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace orbalux {
+
+/** Why a trace picture could not be read: a number and a description for the player. */
+struct PictureError {
+    int number = 0;
+    QString description;
+};
+
+/** The seven trace pictures, read once at start-up and shared by every cell that shows one. */
+class PictureStore {
+public:
+    /** "VBar.bmp" and so on for kinds 1..7; empty for None. */
+    static QString fileName(SegmentKind kind);
+
+    /**
+     * Reads each picture by bare name from directory (the working directory when empty).
+     * A file that is missing, or is no ordinary file, is skipped and its slot stays empty;
+     * the first file that exists but cannot be read as a picture stops the load with an error.
+     */
+    std::optional<PictureError> load(const QString& directory = QString());
+
+    /** The picture of kind, or a null pixmap when it has none. */
+    const QPixmap& picture(SegmentKind kind) const;
+
+private:
+    std::array<QPixmap, kSegmentKindCount> m_pictures;
+};
+
+} // namespace orbalux
