@@ -1,0 +1,23 @@
+#include "ClockSeededRandom.h"
+#include "GameState.h"
+#include "QtMessenger.h"
+#include "TimeOfDayClock.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbalux"));
+
+    // The one game state of the run; every window reads and writes it.
+    orbalux::GameState state;
+    orbalux::QtMessenger messenger;
+    orbalux::ClockSeededRandom random;
+    orbalux::TimeOfDayClock clock;
+    orbalux::frmMain window(state, messenger, random, clock);
+    if (!window.startUp())
+        return 1;
+    return QApplication::exec();
+}
