@@ -20,7 +20,8 @@ class CellGrid : public QWidget {
 public:
     explicit CellGrid(QWidget* parent = nullptr);
 
-    /** Draws board, which must outlive this grid; nullptr draws an empty grid. Repaints. */
+    /** Draws board, which must outlive this grid; nullptr draws an empty grid. Repaints and
+     *  refreshes the size hint, so call it again after the board changes its size. */
     void setBoard(const Board* board);
     /** Where cell pictures come from; nullptr draws none. */
     void setPictureStore(const PictureStore* store);
@@ -49,16 +50,24 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    int rows() const;
+    int columns() const;
     int columnLeft(int column) const;
+    int rowTop(int row) const;
+    int rowAt(int y) const;
+    int columnAt(int x) const;
+    void paintCell(QPainter& painter, const QRect& rect, const Cell& cell) const;
 
     const Board* m_board = nullptr;
     const PictureStore* m_pictures = nullptr;
     int m_rowHeight = 27;
     int m_defaultColumnWidth = 27;
     std::vector<int> m_columnWidths;
+    CellPos m_pressed{-1, -1};
 };
 
 } // namespace orbalux

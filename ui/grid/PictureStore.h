@@ -14,6 +14,8 @@ namespace orbalux {
 struct PictureError {
     int number = 0;
     QString description;
+
+    friend bool operator==(const PictureError&, const PictureError&) = default;
 };
 
 /** The seven trace pictures, read once at start-up and shared by every cell that shows one. */
@@ -33,6 +35,8 @@ public:
     const QPixmap& picture(SegmentKind kind) const;
 
 private:
+    std::optional<PictureError> loadOne(const QString& directory, SegmentKind kind);
+
     std::array<QPixmap, kSegmentKindCount> m_pictures;
 };
 
