@@ -1,0 +1,191 @@
+#include "CellColours.h"
+#include "CellGrid.h"
+#include "PictureStore.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace orbalux {
+namespace {
+
+// The shipped pictures draw dark red; field cells are pale, lines grey, text black.
+bool isTrace(QRgb pixel)
+{
+    return qGreen(pixel) < 128 && qRed(pixel) > 100;
+}
+
+bool isText(QRgb pixel)
+{
+    return qRed(pixel) < 100 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
+}
+
+// First and last step from start along step whose pixel is a trace, if any.
+std::optional<std::pair<int, int>> traceSpan(const QImage& image, QPoint start, QPoint step, int count)
+{
+    std::optional<std::pair<int, int>> span;
+    for (int i = 0; i < count; ++i) {
+        if (!isTrace(image.pixel(start + i * step)))
+            continue;
+        span = span ? std::pair(span->first, i) : std::pair(i, i);
+    }
+    return span;
+}
+
+// The bounding box of the text drawn inside rect.
+QRect textBox(const QImage& image, const QRect& rect)
+{
+    QRect box;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (isText(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+class CellGridPaint : public ::testing::Test {
+protected:
+    CellGridPaint()
+    {
+        EXPECT_FALSE(m_pictures.load(QStringLiteral(ORBALUX_ASSETS_DIR)));
+        m_grid.setBoard(&m_board);
+        m_grid.setPictureStore(&m_pictures);
+        m_grid.resize(m_grid.sizeHint());
+    }
+
+    Cell& cell(int row, int column)
+    {
+        return m_board.cell({static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)});
+    }
+
+    QImage grabbed() { return m_grid.grab().toImage(); }
+
+    QImage renderedAtRatio2()
+    {
+        QImage image(m_grid.size() * 2, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(2);
+        image.fill(Qt::white);
+        m_grid.render(&image);
+        return image;
+    }
+
+    Board m_board{10, 10};
+    PictureStore m_pictures;
+    CellGrid m_grid;
+};
+
+TEST(CellColours, PaletteEntriesHaveTheirClassicValuesAndToolTipIsAlwaysAColour)
+{
+    EXPECT_EQ(cellColour(Colour::Silver), QColor(0xC0C0C0));
+    EXPECT_EQ(cellColour(Colour::Blue), QColor(0x0000FF));
+    EXPECT_EQ(cellColour(Colour::Lime), QColor(0x00FF00));
+    EXPECT_EQ(cellColour(Colour::Aqua), QColor(0x00FFFF));
+    EXPECT_EQ(cellColour(Colour::Red), QColor(0xFF0000));
+    EXPECT_EQ(cellColour(Colour::Yellow), QColor(0xFFFF00));
+    EXPECT_EQ(cellColour(Colour::Navy), QColor(0x000080));
+    EXPECT_EQ(cellColour(Colour::White), QColor(0xFFFFFF));
+    EXPECT_TRUE(cellColour(Colour::ToolTip).isValid());
+    const QColor desktop = QToolTip::palette().color(QPalette::ToolTipBase);
+    EXPECT_EQ(cellColour(Colour::ToolTip), desktop.isValid() ? desktop : QColor(0xFFFFE1));
+}
+
+TEST_F(CellGridPaint, EachCellShowsItsBackgroundColour)
+{
+    const std::vector<std::tuple<int, int, Colour>> cells = {
+        {0, 0, Colour::Silver}, {0, 3, Colour::Aqua}, {0, 4, Colour::Red},
+        {9, 5, Colour::Yellow}, {3, 0, Colour::Lime}, {5, 5, Colour::Blue}};
+    for (const auto& [row, column, colour] : cells)
+        cell(row, column).background = colour;
+
+    const QImage image = grabbed();
+    for (const auto& [row, column, colour] : cells)
+        EXPECT_EQ(QColor(image.pixel(m_grid.cellRect(row, column).center())), cellColour(colour));
+    EXPECT_EQ(QColor(image.pixel(m_grid.cellRect(4, 4).center())), cellColour(Colour::ToolTip));
+}
+
+TEST_F(CellGridPaint, TracePictureCrossesItsCellOverTheBackground)
+{
+    cell(4, 4).picture = SegmentKind::VBar;
+    const QRect rect = m_grid.cellRect(4, 4);
+
+    QImage image = grabbed();
+    EXPECT_TRUE(isTrace(image.pixel(rect.center().x(), rect.top())));
+    EXPECT_TRUE(isTrace(image.pixel(rect.center().x(), rect.bottom())));
+    EXPECT_EQ(QColor(image.pixel(rect.left() + 2, rect.center().y())), cellColour(Colour::ToolTip));
+
+    m_grid.setPictureStore(nullptr);
+    image = grabbed();
+    EXPECT_EQ(QColor(image.pixel(rect.center())), cellColour(Colour::ToolTip));
+}
+
+TEST_F(CellGridPaint, TextIsBlackCentredOrLeftWithPadding)
+{
+    Board legend(1, 2);
+    legend.cell({0, 0}) = Cell{"H", Colour::Red, Alignment::Centre, SegmentKind::None};
+    legend.cell({0, 1}) = Cell{"Hit", Colour::ToolTip, Alignment::Left, SegmentKind::None};
+    m_grid.setBoard(&legend);
+    m_grid.setColumnWidth(1, 120);
+    m_grid.resize(m_grid.sizeHint());
+    const QImage image = grabbed();
+
+    const QRect symbol = m_grid.cellRect(0, 0);
+    const QRect centred = textBox(image, symbol);
+    ASSERT_FALSE(centred.isNull());
+    EXPECT_NEAR(centred.center().x(), symbol.center().x(), 2);
+    EXPECT_NEAR(centred.center().y(), symbol.center().y(), 3);
+
+    const QRect word = m_grid.cellRect(0, 1);
+    const QRect left = textBox(image, word);
+    ASSERT_FALSE(left.isNull());
+    EXPECT_GE(left.left(), word.left() + 1);
+    EXPECT_LE(left.left(), word.left() + 6);
+    EXPECT_NEAR(left.center().y(), word.center().y(), 3);
+}
+
+TEST_F(CellGridPaint, AtRatio2EveryCellHasTwiceThePixels)
+{
+    const QImage image = renderedAtRatio2();
+    const QRect rect = m_grid.cellRect(5, 5);
+    const QColor field = cellColour(Colour::ToolTip);
+    const int y = rect.center().y() * 2;
+    for (int x = rect.left() * 2; x < (rect.right() + 1) * 2; ++x)
+        ASSERT_EQ(QColor(image.pixel(x, y)), field) << x;
+    EXPECT_NE(QColor(image.pixel(rect.left() * 2 - 1, y)), field);
+    EXPECT_NE(QColor(image.pixel((rect.right() + 1) * 2, y)), field);
+}
+
+TEST_F(CellGridPaint, AtRatio2ATracedPathMeetsAcrossCellEdges)
+{
+    // A laser heading right that turns upwards: straight, corner, straight.
+    cell(5, 3).picture = SegmentKind::HBar;
+    cell(5, 4).picture = SegmentKind::NWBar;
+    cell(4, 4).picture = SegmentKind::VBar;
+    const QImage image = renderedAtRatio2();
+    const QRect straight = m_grid.cellRect(5, 3);
+    const QRect corner = m_grid.cellRect(5, 4);
+    const QRect above = m_grid.cellRect(4, 4);
+    const int side = straight.height() * 2;
+
+    const auto leaving = traceSpan(image, QPoint(straight.right() * 2 + 1, straight.top() * 2), {0, 1}, side);
+    const auto entering = traceSpan(image, QPoint(corner.left() * 2, corner.top() * 2), {0, 1}, side);
+    ASSERT_TRUE(leaving && entering);
+    EXPECT_NEAR(entering->first, leaving->first, 1);
+    EXPECT_NEAR(entering->second, leaving->second, 1);
+    EXPECT_NEAR(leaving->first + leaving->second, side - 1, 1);
+    EXPECT_NEAR(leaving->second - leaving->first + 1, 6, 1);
+
+    const auto rising = traceSpan(image, QPoint(corner.left() * 2, corner.top() * 2), {1, 0}, side);
+    const auto below = traceSpan(image, QPoint(above.left() * 2, above.bottom() * 2 + 1), {1, 0}, side);
+    ASSERT_TRUE(rising && below);
+    EXPECT_NEAR(rising->first, below->first, 1);
+    EXPECT_NEAR(rising->second, below->second, 1);
+}
+
+} // namespace
+} // namespace orbalux
