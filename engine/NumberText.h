@@ -13,7 +13,12 @@ inline std::string plainNumber(long long n)
 /** A blank before a number that is not negative, as the result messages show numbers. */
 inline std::string signPadded(long long n)
 {
-    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+    if (n < 0)
+        return std::to_string(n);
+    // Appended rather than prepended: GCC 12 at -O3 misreads " " + string as an overlapping copy.
+    std::string padded(1, ' ');
+    padded += std::to_string(n);
+    return padded;
 }
 
 } // namespace orbalux
