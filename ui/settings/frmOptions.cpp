@@ -23,6 +23,7 @@ QScrollBar* makeBar(QWidget* parent, int minimum, int maximum, int value)
     bar->setValue(value);
     // The value, and with it the labels, follows the thumb only when it is let go.
     bar->setTracking(false);
+    // Scroll bars sit outside the tab chain by default; here they lead it and take the arrows.
     bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
