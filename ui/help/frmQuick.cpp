@@ -1,0 +1,182 @@
+#include "frmQuick.h"
+
+#include "CellGrid.h"
+#include "Twips.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace orbalux {
+
+namespace {
+
+const QString kLabel1 = QStringLiteral(
+    "The object of the game is to figure out where the atoms are hidden.  You do this by clicking on the numbers "
+    "around the grid and deducing the atoms locations from the information you get back.  The number you click on "
+    "is the entry point for a laser.  The laser always enters the grid at a right angle.  ");
+const QString kLabel2 = QStringLiteral(
+    "The laser always goes in a straight line until it runs directly into an atom (Hit), or comes to a cell "
+    "diagonally adjacent to a cell with an atom in it.  In this latter case, the laser is bent 90 degrees away from "
+    "the atom and continues in its new direction.  The following rules govern what the laser will do when shot into "
+    "the grid.");
+const QString kLabel3 = QStringLiteral(
+    "1 The laser can be absorbed by an atom when it runs directly into it.  This result is shown to you as a Hit "
+    "(H against a red background).  ");
+const QString kLabel5 = QStringLiteral(
+    "2 The laser can come out somewhere else on the grid.  This result is shown to you as a deflection (lower case "
+    "letter against a green background at both the entry and exit points).  ");
+const QString kLabel6 = QStringLiteral(
+    "3 The laser can come out where it went in.  This is shown as a Reflection (R against a yellow background).  ");
+const QString kLabel7 = QStringLiteral(
+    "4 Finally, the laser can fail to make it into the grid because of an atom in an adjacent cell on the edge of "
+    "the grid.  Like a reflection, this is shown as a Reflection (R against a yellow background).");
+const QString kLabel4 = QStringLiteral(
+    "By clicking the cell on the grid where you think an atom is, an \"O\" will be placed on that spot.  If you "
+    "change your mind about a marked cell, click it again to have the \"O\" removed.  When you think you have all "
+    "of the atoms marked, click the \"Solved!\" button to see where if you are right.");
+
+struct LegendEntry {
+    const char* text;
+    Alignment alignment;
+    Colour background;
+};
+
+// Symbol and caption for each outcome, in the colours the board gives them.
+constexpr LegendEntry kLegend[] = {
+    {"H", Alignment::Centre, Colour::Red},
+    {"Hit", Alignment::Left, Colour::ToolTip},
+    {"R", Alignment::Centre, Colour::Yellow},
+    {"Reflection", Alignment::Left, Colour::ToolTip},
+    {"a", Alignment::Centre, Colour::Lime},
+    {"Deflection entry and exit", Alignment::Left, Colour::ToolTip},
+};
+
+constexpr int kLabelLeft = 120;
+constexpr double kSmallestPointSize = 6.0;
+constexpr int kLabelWidth = 6375;
+
+void place(QWidget* control, int left, int top, int width, int height)
+{
+    control->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+bool fits(const QLabel& label, const QFont& font)
+{
+    const QRect room(0, 0, label.width(), label.height());
+    const QRect needed = QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, label.text());
+    return needed.height() <= room.height();
+}
+
+} // namespace
+
+frmQuick::frmQuick(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Orbalux Quick Help"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips(6555), twips(6405));
+    createControls();
+    fitTexts();
+    setTabOrder();
+    fillLegend();
+    sizeLegend();
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmQuick::cmdOK_Click);
+}
+
+// The window has no cancel button, so Escape leaves it open; Enter, OK and the frame close it.
+void frmQuick::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmQuick::addLabel(const char* name, const QString& text, int top, int height)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(label, kLabelLeft, top, kLabelWidth, height);
+}
+
+void frmQuick::createControls()
+{
+    addLabel("Label1", kLabel1, 120, 855);
+    addLabel("Label2", kLabel2, 960, 855);
+    m_msfLegend = new CellGrid(this);
+    m_msfLegend->setObjectName(QStringLiteral("msfLegend"));
+    place(m_msfLegend, 600, 1920, 5175, 495);
+    addLabel("Label3", kLabel3, 2520, 375);
+    addLabel("Label5", kLabel5, 3000, 495);
+    addLabel("Label6", kLabel6, 3480, 375);
+    addLabel("Label7", kLabel7, 3960, 615);
+    addLabel("Label4", kLabel4, 4680, 855);
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setDefault(true);
+    place(m_cmdOK, 5280, 5880, 1215, 375);
+}
+
+// The boxes were drawn for a narrower font than most desktops have, so the paragraphs shrink
+// together, half a point at a time, until each fits in its box instead of running into the next.
+void frmQuick::fitTexts()
+{
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    QFont font = this->font();
+    const auto allFit = [&] {
+        return std::all_of(labels.begin(), labels.end(), [&](const QLabel* label) { return fits(*label, font); });
+    };
+    while (!allFit() && font.pointSizeF() > kSmallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    for (QLabel* label : labels)
+        label->setFont(font);
+}
+
+// The legend comes first in the focus chain, so the window opens on it and Enter still means OK.
+void frmQuick::setTabOrder()
+{
+    m_msfLegend->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(m_msfLegend, m_cmdOK);
+}
+
+void frmQuick::fillLegend()
+{
+    for (std::int16_t column = 0; column < m_legend.columns(); ++column) {
+        const LegendEntry& entry = kLegend[column];
+        Cell& cell = m_legend.cell({0, column});
+        cell.text = entry.text;
+        cell.alignment = entry.alignment;
+        cell.background = entry.background;
+    }
+    m_msfLegend->setBoard(&m_legend);
+}
+
+// The two short captions keep the grid's default width, chosen here so that together they take
+// what the symbols, the long caption and the grid lines leave of the control's width.
+void frmQuick::sizeLegend()
+{
+    constexpr int kLines = 7;
+    const int symbol = twips(400);
+    const int longCaption = twips(2000);
+    const int caption = (m_msfLegend->width() - 3 * symbol - longCaption - kLines) / 2;
+    m_msfLegend->setRowHeight(twips(400));
+    m_msfLegend->setColumnWidth(caption);
+    for (const int column : {0, 2, 4})
+        m_msfLegend->setColumnWidth(column, symbol);
+    m_msfLegend->setColumnWidth(5, longCaption);
+}
+
+void frmQuick::cmdOK_Click()
+{
+    accept();
+}
+
+} // namespace orbalux
