@@ -75,7 +75,6 @@ void frmAbout::createControls()
     place(m_picIcon, 240, 240, 540, 540);
     m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    m_cmdSysInfo->setAutoDefault(false);
     place(m_cmdSysInfo, 4260, 3075, 1245, 345);
 }
 

@@ -81,7 +81,7 @@ frmQuick::frmQuick(QWidget* parent)
     setFixedSize(twips(6555), twips(6405));
     createControls();
     fitTexts();
-    setTabOrder();
+    orderFocus();
     fillLegend();
     sizeLegend();
     connect(m_cmdOK, &QPushButton::clicked, this, &frmQuick::cmdOK_Click);
@@ -141,7 +141,7 @@ void frmQuick::fitTexts()
 }
 
 // The legend comes first in the focus chain, so the window opens on it and Enter still means OK.
-void frmQuick::setTabOrder()
+void frmQuick::orderFocus()
 {
     m_msfLegend->setFocusPolicy(Qt::StrongFocus);
     QWidget::setTabOrder(m_msfLegend, m_cmdOK);
@@ -163,10 +163,10 @@ void frmQuick::fillLegend()
 // what the symbols, the long caption and the grid lines leave of the control's width.
 void frmQuick::sizeLegend()
 {
-    constexpr int kLines = 7;
+    const int lines = m_legend.columns() + 1;
     const int symbol = twips(400);
     const int longCaption = twips(2000);
-    const int caption = (m_msfLegend->width() - 3 * symbol - longCaption - kLines) / 2;
+    const int caption = (m_msfLegend->width() - 3 * symbol - longCaption - lines) / 2;
     m_msfLegend->setRowHeight(twips(400));
     m_msfLegend->setColumnWidth(caption);
     for (const int column : {0, 2, 4})

@@ -35,7 +35,7 @@ private:
     void addLabel(const char* name, const QString& text, int top, int height);
     void createControls();
     void fitTexts();
-    void setTabOrder();
+    void orderFocus();
     void fillLegend();
     void sizeLegend();
 
