@@ -5,7 +5,9 @@
 #include "Shot.h"
 #include "SolveGame.h"
 #include "BoardClick.h"
+#include "SettingsCommand.h"
 #include "Twips.h"
+#include "frmOptions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -138,8 +140,8 @@ bool frmMain::startUp(const QString& pictureDirectory)
     m_state.BestScore = 99;
     m_lblBestScore->setText(labelNumber(m_state.BestScore));
     showBusyPointer();
-    setAtomCount(m_state, 5);
-    setGridSize(m_state, 8);
+    // The dialog takes the start values (5 atoms, 8 by 8) into its bars and the game state.
+    m_frmOptions = new frmOptions(m_state, this);
     std::optional<PictureError> error;
     FillPictureStore(pictureDirectory, error);
     if (error) {
@@ -180,6 +182,7 @@ void frmMain::mnNewGame_Click()
 
 void frmMain::layOutBoardControl()
 {
+    m_msfGrid->setBoard(&m_state.board);
     m_msfGrid->setRowHeight(twips(kCellTwips));
     m_msfGrid->setColumnWidth(twips(kCellTwips));
     m_msfGrid->resize(m_msfGrid->sizeHint());
@@ -263,6 +266,8 @@ void frmMain::refresh()
 
 void frmMain::mnSettings_Click()
 {
+    if (m_frmOptions)
+        RunSettingsCommand(*m_frmOptions, m_state, m_messenger, [this] { cmdNewGame_Click(); });
 }
 
 void frmMain::mnQuickHelp_Click()

@@ -18,6 +18,8 @@ class QAction;
 
 namespace orbalux {
 
+class frmOptions;
+
 /** The text that ends start-up when a trace picture cannot be read. */
 std::string startUpErrorText(const PictureError& error);
 
@@ -67,6 +69,8 @@ public:
     QLabel* lblResults() const { return m_lblResults; }
     QPushButton* cmdNewGame() const { return m_cmdNewGame; }
     QPushButton* cmdSolved() const { return m_cmdSolved; }
+    /** The settings dialog, created hidden by startUp() and kept for the whole run. */
+    frmOptions* settingsDialog() const { return m_frmOptions; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +98,7 @@ private:
     PictureStore m_pictures;
     Board m_neverBoard;
 
+    frmOptions* m_frmOptions = nullptr;
     CellGrid* m_msfGrid = nullptr;
     CellGrid* m_msfNever = nullptr;
     QPushButton* m_cmdNewGame = nullptr;

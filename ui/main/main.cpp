@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "ClockSeededRandom.h"
 #include "GameState.h"
 #include "QtMessenger.h"
@@ -10,6 +11,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbalux"));
+    QApplication::setWindowIcon(orbalux::appIcon());
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.orbalux.Orbalux"));
 
     // The one game state of the run; every window reads and writes it.
     orbalux::GameState state;

@@ -23,6 +23,8 @@ QScrollBar* makeBar(QWidget* parent, int minimum, int maximum, int value)
     bar->setValue(value);
     // The value, and with it the labels, follows the thumb only when it is let go.
     bar->setTracking(false);
+    // Scroll bars invert their arrow keys by default, which would make Right shrink the grid.
+    bar->setInvertedControls(false);
     // Scroll bars sit outside the tab chain by default; here they lead it and take the arrows.
     bar->setFocusPolicy(Qt::StrongFocus);
     return bar;

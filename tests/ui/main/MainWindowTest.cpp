@@ -1,5 +1,4 @@
-#include "TestDoubles.h"
-#include "frmMain.h"
+#include "MainWindowFixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,36 +17,7 @@ using testing::atomsFromPicture;
 // One atom at (1,2) of a 4 by 4 field: (0,2) is a hit, (0,1) a reflection, row 4 runs straight.
 const std::vector<std::string> kOneAtom{".X..", "....", "....", "...."};
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(window.startUp(QStringLiteral(ORBALUX_ASSET_DIR))); }
-
-    void newBoard(int gridSize, const std::vector<std::string>& picture, bool showNumbers = false)
-    {
-        setGridSize(state, gridSize);
-        state.ShowNumbers = showNumbers;
-        state.GameInProgress = false;
-        window.cmdNewGame_Click();
-        state.AtomMap = atomsFromPicture(picture);
-        state.atomsInGame = static_cast<std::int16_t>(state.AtomMap.count());
-    }
-    const Cell& cell(int row, int column) const
-    {
-        return state.board.cell({static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)});
-    }
-    QColor shownColour(int row, int column) const
-    {
-        const QImage image = window.msfGrid()->grab().toImage();
-        const QRect rect = window.msfGrid()->cellRect(row, column);
-        return image.pixelColor(rect.left() + 2, rect.top() + 2);
-    }
-
-    GameState state;
-    testing::ScriptedMessenger messenger;
-    testing::SequenceRandom random;
-    testing::FixedClock clock{1000.0f};
-    frmMain window{state, messenger, random, clock};
-};
+using MainWindowTest = testing::MainWindowFixture;
 
 TEST_F(MainWindowTest, StartsAnEightByEightGameWithTheBestScoreAtNinetyNine)
 {

@@ -163,6 +163,16 @@ TEST_F(SettingsDialog, EnterPressesTheDefaultButtonOk)
     EXPECT_EQ(state.GridSize, 10);
 }
 
+TEST_F(SettingsDialog, RightArrowRaisesABarAndLeftArrowLowersIt)
+{
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(dialog.hsGrid(), &right);
+    expectShows("5", "Atoms", "9 x 9");
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QApplication::sendEvent(dialog.hsAtoms(), &left);
+    expectShows("4", "Atoms", "9 x 9");
+}
+
 TEST_F(SettingsDialog, TabRunsFromTheAtomsBarToTraceShots)
 {
     const std::vector<QWidget*> expected{dialog.hsAtoms(), dialog.hsGrid(), dialog.cmdOK(),
