@@ -1,8 +1,12 @@
 #include "CellGrid.h"
 
 #include "CellColours.h"
+#include "CellGridAccessible.h"
 #include "PictureStore.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -22,11 +26,35 @@ const QColor kLineColour(0x80, 0x80, 0x80);
 
 constexpr CellPos kNoCell{-1, -1};
 
+// The focus frame: a dark band inside the cell's edge and a light line inside that, so it
+// stands out on every cell colour.
+constexpr int kFocusDark = 2;
+constexpr int kFocusLight = 1;
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&CellGridAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void drawFrame(QPainter& painter, const QRect& rect, int width, const QColor& colour)
+{
+    painter.fillRect(rect.left(), rect.top(), rect.width(), width, colour);
+    painter.fillRect(rect.left(), rect.bottom() - width + 1, rect.width(), width, colour);
+    painter.fillRect(rect.left(), rect.top(), width, rect.height(), colour);
+    painter.fillRect(rect.right() - width + 1, rect.top(), width, rect.height(), colour);
+}
+
 } // namespace
 
 CellGrid::CellGrid(QWidget* parent) : QWidget(parent)
 {
+    installAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CellGrid::setBoard(const Board* board)
@@ -139,6 +167,29 @@ int CellGrid::columnAt(int x) const
     return -1;
 }
 
+CellPos CellGrid::currentCell() const
+{
+    if (rows() == 0 || columns() == 0)
+        return kNoCell;
+    // The board may have shrunk since the cell was chosen.
+    return {std::min<std::int16_t>(m_current.row, static_cast<std::int16_t>(rows() - 1)),
+            std::min<std::int16_t>(m_current.column, static_cast<std::int16_t>(columns() - 1))};
+}
+
+void CellGrid::setCurrentCell(int row, int column)
+{
+    if (row < 0 || row >= rows() || column < 0 || column >= columns())
+        return;
+    const CellPos before = currentCell();
+    m_current = {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+    if (m_current == before)
+        return;
+    update(cellRect(before.row, before.column));
+    update(cellRect(row, column));
+    if (hasFocus())
+        CellGridAccessible::announceFocus(*this, m_current);
+}
+
 QSize CellGrid::sizeHint() const
 {
     const int width = std::max(columnLeft(columns()), 2 * kLine);
@@ -162,6 +213,34 @@ void CellGrid::paintEvent(QPaintEvent* event)
                                                                static_cast<std::int16_t>(column)}));
         }
     }
+    if (hasFocus())
+        paintFocus(painter);
+    announceChanges();
+}
+
+void CellGrid::paintFocus(QPainter& painter) const
+{
+    const CellPos current = currentCell();
+    const QRect rect = cellRect(current.row, current.column);
+    if (rect.width() <= 2 * (kFocusDark + kFocusLight) || rect.height() <= 2 * (kFocusDark + kFocusLight))
+        return;
+    drawFrame(painter, rect, kFocusDark, Qt::black);
+    drawFrame(painter, rect.adjusted(kFocusDark, kFocusDark, -kFocusDark, -kFocusDark), kFocusLight, Qt::white);
+}
+
+// The grid learns of a change only by being asked to redraw, so it compares with what it last
+// told screen readers. Nobody listens while accessibility is off, so nothing is kept then.
+void CellGrid::announceChanges()
+{
+    if (!QAccessible::isActive() || !m_board) {
+        m_announced.reset();
+        return;
+    }
+    if (m_announced && *m_announced == *m_board)
+        return;
+    if (m_announced)
+        CellGridAccessible::announceChanges(*this, *m_announced, *m_board);
+    m_announced = *m_board;
 }
 
 void CellGrid::paintCell(QPainter& painter, const QRect& rect, const Cell& cell) const
@@ -184,6 +263,8 @@ void CellGrid::paintCell(QPainter& painter, const QRect& rect, const Cell& cell)
 void CellGrid::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton ? cellAt(event->position().toPoint()) : kNoCell;
+    if (m_pressed != kNoCell)
+        setCurrentCell(m_pressed.row, m_pressed.column);
 }
 
 void CellGrid::mouseReleaseEvent(QMouseEvent* event)
@@ -194,6 +275,55 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event)
     const CellPos pressed = std::exchange(m_pressed, kNoCell);
     if (released == pressed && released != kNoCell)
         emit cellClicked(released.row, released.column);
+}
+
+void CellGrid::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    bool handled = modifiers == Qt::NoModifier;
+    if (handled) {
+        switch (event->key()) {
+        case Qt::Key_Left: moveCurrentCell(0, -1); break;
+        case Qt::Key_Right: moveCurrentCell(0, 1); break;
+        case Qt::Key_Up: moveCurrentCell(-1, 0); break;
+        case Qt::Key_Down: moveCurrentCell(1, 0); break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: handled = clickCurrentCell(event->isAutoRepeat()); break;
+        default: handled = false; break;
+        }
+    }
+    if (handled)
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void CellGrid::moveCurrentCell(int rowStep, int columnStep)
+{
+    const CellPos current = currentCell();
+    if (current == kNoCell)
+        return;
+    setCurrentCell(std::clamp(current.row + rowStep, 0, rows() - 1),
+                   std::clamp(current.column + columnStep, 0, columns() - 1));
+}
+
+// A key held down would fire shot after shot, so only a fresh press clicks. A grid whose clicks
+// nobody hears (the legend) lets Enter through to its window's default button.
+bool CellGrid::clickCurrentCell(bool repeated)
+{
+    const CellPos current = currentCell();
+    if (current == kNoCell || !isSignalConnected(QMetaMethod::fromSignal(&CellGrid::cellClicked)))
+        return false;
+    if (!repeated)
+        emit cellClicked(current.row, current.column);
+    return true;
+}
+
+void CellGrid::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    CellGridAccessible::announceFocus(*this, currentCell());
 }
 
 } // namespace orbalux

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 namespace orbalux {
@@ -13,6 +14,8 @@ class PictureStore;
 /**
  * A painted table of cells read from a Board: background, then the cell's trace picture, then
  * its text, with thin grid lines. Reports clicks; changes nothing itself. No headers, no scroll bars.
+ * The keyboard moves a current cell with the arrows and clicks it with Space or Enter; screen
+ * readers see a table whose cells are named by their text (CellGridAccessible).
  */
 class CellGrid : public QWidget {
     Q_OBJECT
@@ -41,6 +44,14 @@ public:
     /** The cell under point, or (-1, -1) off the cells. */
     CellPos cellAt(QPoint point) const;
 
+    /** The board drawn, or nullptr. */
+    const Board* board() const { return m_board; }
+
+    /** The cell the keyboard acts on, kept on the board; (-1, -1) when there are no cells. */
+    CellPos currentCell() const;
+    /** Makes (row, column) the current cell; ignored off the board. */
+    void setCurrentCell(int row, int column);
+
     /** The size that shows every cell of the board and the frame around them. */
     QSize sizeHint() const override;
 
@@ -52,6 +63,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     int rows() const;
@@ -61,6 +74,10 @@ private:
     int rowAt(int y) const;
     int columnAt(int x) const;
     void paintCell(QPainter& painter, const QRect& rect, const Cell& cell) const;
+    void paintFocus(QPainter& painter) const;
+    void moveCurrentCell(int rowStep, int columnStep);
+    bool clickCurrentCell(bool repeated);
+    void announceChanges();
 
     const Board* m_board = nullptr;
     const PictureStore* m_pictures = nullptr;
@@ -68,6 +85,9 @@ private:
     int m_defaultColumnWidth = 27;
     std::vector<int> m_columnWidths;
     CellPos m_pressed{-1, -1};
+    CellPos m_current{0, 0};
+    // What screen readers were last told the board holds, to tell them what a repaint changed.
+    std::optional<Board> m_announced;
 };
 
 } // namespace orbalux

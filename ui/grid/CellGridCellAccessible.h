@@ -1,0 +1,53 @@
+#pragma once
+
+#include "CellPos.h"
+
+#include <QAccessibleInterface>
+#include <QPointer>
+
+namespace orbalux {
+
+struct Cell;
+class CellGrid;
+
+/**
+ * One cell of a CellGrid for screen readers: named by its text, described by its meaning.
+ * Reads the board live, so it always tells what the grid shows now; invalid once its cell
+ * is off the board or the grid is gone.
+ */
+class CellGridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    CellGridCellAccessible(CellGrid* grid, CellPos cell);
+
+    bool isValid() const override;
+    QObject* object() const override;
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString& text) override;
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    bool isSelected() const override;
+    QList<QAccessibleInterface*> columnHeaderCells() const override;
+    QList<QAccessibleInterface*> rowHeaderCells() const override;
+    int columnIndex() const override;
+    int rowIndex() const override;
+    int columnExtent() const override;
+    int rowExtent() const override;
+    QAccessibleInterface* table() const override;
+
+private:
+    const Cell* cell() const;
+
+    QPointer<CellGrid> m_grid;
+    CellPos m_pos;
+};
+
+} // namespace orbalux
