@@ -1,6 +1,8 @@
 #include "frmMain.h"
 
+#include "AboutCommand.h"
 #include "NewGame.h"
+#include "OpenInstructions.h"
 #include "NumberText.h"
 #include "Shot.h"
 #include "SolveGame.h"
@@ -270,16 +272,26 @@ void frmMain::mnSettings_Click()
         RunSettingsCommand(*m_frmOptions, m_state, m_messenger, [this] { cmdNewGame_Click(); });
 }
 
+void frmMain::setPlatform(const PlatformServices& platform)
+{
+    m_platform.emplace(platform);
+}
+
 void frmMain::mnQuickHelp_Click()
 {
+    m_quickHelp.run();
 }
 
 void frmMain::mnuDocumentation_Click()
 {
+    if (m_platform)
+        openInstructions(m_platform->programs, m_messenger);
 }
 
 void frmMain::mnAbout_Click()
 {
+    if (m_platform)
+        showAbout(*m_platform, m_messenger, *this);
 }
 
 void frmMain::mnExit_Click()

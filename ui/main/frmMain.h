@@ -6,6 +6,8 @@
 #include "GameState.h"
 #include "Messenger.h"
 #include "PictureStore.h"
+#include "PlatformServices.h"
+#include "QuickHelpCommand.h"
 #include "RandomSource.h"
 
 #include <QMainWindow>
@@ -34,6 +36,9 @@ public:
     frmMain(GameState& state, Messenger& messenger, RandomSource& random, const Clock& clock,
         QWidget* parent = nullptr);
     ~frmMain() override;
+
+    /** The registry, file lookup and program starter that Help > About and Instructions use. */
+    void setPlatform(const PlatformServices& platform);
 
     /**
      * Sets the start values, reads the trace pictures from pictureDirectory (the working
@@ -98,6 +103,8 @@ private:
     PictureStore m_pictures;
     Board m_neverBoard;
 
+    std::optional<PlatformServices> m_platform;
+    QuickHelpCommand m_quickHelp{*this};
     frmOptions* m_frmOptions = nullptr;
     CellGrid* m_msfGrid = nullptr;
     CellGrid* m_msfNever = nullptr;

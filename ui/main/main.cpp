@@ -2,6 +2,7 @@
 #include "ClockSeededRandom.h"
 #include "GameState.h"
 #include "QtMessenger.h"
+#include "SystemPlatform.h"
 #include "TimeOfDayClock.h"
 #include "frmMain.h"
 
@@ -20,7 +21,9 @@ int main(int argc, char** argv)
     orbalux::QtMessenger messenger;
     orbalux::ClockSeededRandom random;
     orbalux::TimeOfDayClock clock;
+    orbalux::SystemPlatform platform;
     orbalux::frmMain window(state, messenger, random, clock);
+    window.setPlatform(platform.services());
     if (!window.startUp())
         return 1;
     return QApplication::exec();

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "PlatformFakes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -218,6 +219,30 @@ TEST(MainWindowStartUp, ACorruptPictureEndsStartUpWithTheErrorMessage)
     EXPECT_FALSE(state.GameInProgress);
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+} // namespace
+} // namespace orbalux
+
+namespace orbalux {
+namespace {
+
+TEST_F(MainWindowTest, HelpItemsReachTheirWindowsAndLeaveTheGameAlone)
+{
+    testing::FakePlatform platform;
+    window.setPlatform(platform.services());
+    window.msfGrid_Click(0, 1);
+    const Board before = state.board;
+
+    window.mnuDocumentation_Click();
+    EXPECT_EQ(messenger.shown.back(), "Open the file 'Instruct.doc' for detailed information about using this product.");
+    platform.programs.installed.insert("xdg-open");
+    window.mnuDocumentation_Click();
+    ASSERT_EQ(platform.programs.started.size(), 1u);
+    EXPECT_EQ(platform.programs.started[0].arguments, std::vector<std::string>{"Instruct.doc"});
+
+    EXPECT_EQ(state.board, before);
+    EXPECT_TRUE(state.GameInProgress);
 }
 
 } // namespace
