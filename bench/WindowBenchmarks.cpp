@@ -1,0 +1,113 @@
+#include "CellGrid.h"
+#include "ClockSeededRandom.h"
+#include "GameState.h"
+#include "TimeOfDayClock.h"
+#include "YesMessenger.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace orbalux::bench {
+namespace {
+
+constexpr int kAtoms = 15;
+
+// The real main window with the game's own random source and clock, shown offscreen, with a
+// game of the benchmark's size running.
+struct Game {
+    explicit Game(int gridSize, bool trace)
+    {
+        window.startUp(QStringLiteral(ORBALUX_ASSET_DIR));
+        setGridSize(state, gridSize);
+        setAtomCount(state, kAtoms);
+        state.TraceShots = trace;
+        window.cmdNewGame_Click();
+        settle();
+    }
+
+    // What the player sees: the board painted now, then everything else the handler queued.
+    // Objects dropped with deleteLater() go too, as the event loop would let them go; outside
+    // the loop they would pile up and slow every later iteration.
+    void settle()
+    {
+        window.msfGrid()->repaint();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    GameState state;
+    YesMessenger messenger;
+    ClockSeededRandom random;
+    TimeOfDayClock clock;
+    frmMain window{state, messenger, random, clock};
+};
+
+std::vector<CellPos> entryCells(int gridSize)
+{
+    std::vector<CellPos> cells;
+    const auto edge = static_cast<std::int16_t>(gridSize + 1);
+    for (std::int16_t i = 1; i <= gridSize; ++i)
+        cells.insert(cells.end(), {{0, i}, {edge, i}, {i, 0}, {i, edge}});
+    return cells;
+}
+
+// "New Game" during a game (answered Yes) until the board is painted.
+void BM_NewGameRepainted(benchmark::State& bench)
+{
+    Game game(static_cast<int>(bench.range(0)), false);
+    for (auto _ : bench) {
+        game.window.cmdNewGame_Click();
+        game.settle();
+    }
+}
+BENCHMARK(BM_NewGameRepainted)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
+
+// A click on each border cell in turn, tracing on, until the board is painted. The board fills
+// with pictures and letters as the shots go on, so later paints are the heavier ones.
+void BM_TracedShotRepainted(benchmark::State& bench)
+{
+    const int gridSize = static_cast<int>(bench.range(0));
+    Game game(gridSize, true);
+    const std::vector<CellPos> entries = entryCells(gridSize);
+    std::size_t next = 0;
+    for (auto _ : bench) {
+        game.window.msfGrid_Click(entries[next].row, entries[next].column);
+        game.settle();
+        next = next + 1 == entries.size() ? 0 : next + 1;
+    }
+}
+BENCHMARK(BM_TracedShotRepainted)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
+
+// The paint alone, on a board full of traces, to tell painting from handling.
+void BM_BoardRepaint(benchmark::State& bench)
+{
+    const int gridSize = static_cast<int>(bench.range(0));
+    Game game(gridSize, true);
+    for (CellPos entry : entryCells(gridSize))
+        game.window.msfGrid_Click(entry.row, entry.column);
+    game.settle();
+    for (auto _ : bench)
+        game.window.msfGrid()->repaint();
+}
+BENCHMARK(BM_BoardRepaint)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace orbalux::bench
+
+// The window benchmarks need an application, headless unless the caller chose a platform.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
