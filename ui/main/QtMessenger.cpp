@@ -1,5 +1,6 @@
 #include "QtMessenger.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -12,6 +13,9 @@ int ask(const std::string& text, QMessageBox::StandardButtons buttons, QMessageB
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Orbalux"), QString::fromStdString(text), buttons,
         QApplication::activeWindow());
     box.setDefaultButton(byDefault);
+    // Some desktop themes put pictures on Yes and No; the game's boxes carry none at all.
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec();
 }
