@@ -109,6 +109,11 @@ void frmMain::createLabels(QWidget* area)
     m_lblBestScore = addLabel(area, QString(), 1080, 600, 375, 255, Qt::AlignLeft);
     addLabel(area, QStringLiteral("Score:"), 3240, 600, 495, 255, Qt::AlignRight);
     m_lblScore = addLabel(area, QString(), 3840, 600, 375, 255, Qt::AlignLeft);
+    // A number read out alone means nothing, so each tells a screen reader what it counts.
+    m_lblAtoms->setAccessibleDescription(QStringLiteral("Atoms on Board"));
+    m_lblAtomsInGame->setAccessibleDescription(QStringLiteral("Atoms in Game"));
+    m_lblBestScore->setAccessibleDescription(QStringLiteral("Best Score"));
+    m_lblScore->setAccessibleDescription(QStringLiteral("Score"));
     // The instructions run to four lines in today's fonts, so the label may reach down to the board.
     m_lblResults = addLabel(area, QString(), 4200, 120, 3975, 825, Qt::AlignLeft);
     m_lblResults->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -127,6 +132,11 @@ void frmMain::createBoard(QWidget* area)
     m_msfGrid->setRowHeight(twips(kCellTwips));
     m_msfGrid->setColumnWidth(twips(kCellTwips));
     connect(m_msfGrid, &CellGrid::cellClicked, this, &frmMain::msfGrid_Click);
+    // Keyboard players reach the board after the two buttons, and start on it.
+    m_msfGrid->setAccessibleName(QStringLiteral("Board"));
+    QWidget::setTabOrder(m_cmdNewGame, m_cmdSolved);
+    QWidget::setTabOrder(m_cmdSolved, m_msfGrid);
+    m_msfGrid->setFocus();
 
     // The picture store is a grid of its own that is never shown: row k holds picture kind k.
     m_neverBoard.reset(kSegmentKindCount, 1);
