@@ -146,5 +146,28 @@ TEST_F(CellGridKeyboard, TheCurrentCellIsFramedOnlyWhileTheGridHasFocus)
     EXPECT_TRUE(framed(m_grid->grab().toImage(), m_grid->cellRect(1, 3)));
 }
 
+TEST_F(CellGridKeyboard, AtRatio2TheFocusFrameKeepsItsSharpBands)
+{
+    m_grid->setCurrentCell(3, 3);
+    ASSERT_TRUE(focusIn());
+    QImage image(m_grid->size() * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    m_grid->render(&image);
+
+    const QRect cell = m_grid->cellRect(3, 3);
+    const int y = cell.center().y() * 2;
+    std::vector<std::pair<QColor, int>> bands;
+    for (int x = cell.left() * 2; x < cell.left() * 2 + 8; ++x) {
+        const QColor colour(image.pixel(x, y));
+        if (bands.empty() || bands.back().first != colour)
+            bands.emplace_back(colour, 0);
+        ++bands.back().second;
+    }
+    ASSERT_EQ(bands.size(), 3u);
+    EXPECT_EQ(bands[0], std::pair(QColor(Qt::black), 4));
+    EXPECT_EQ(bands[1], std::pair(QColor(Qt::white), 2));
+    EXPECT_EQ(bands[2].second, 2);
+}
+
 } // namespace
 } // namespace orbalux

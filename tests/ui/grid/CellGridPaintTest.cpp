@@ -133,16 +133,48 @@ TEST_F(CellGridPaint, TextIsBlackCentredOrLeftWithPadding)
     EXPECT_NEAR(left.center().y(), word.center().y(), 3);
 }
 
-TEST_F(CellGridPaint, AtRatio2EveryCellHasTwiceThePixels)
+// The length of the run of pixels of colour that starts at start and goes on by step.
+int runLength(const QImage& image, QPoint start, QPoint step, const QColor& colour)
+{
+    int length = 0;
+    for (QPoint p = start; image.rect().contains(p) && QColor(image.pixel(p)) == colour; p += step)
+        ++length;
+    return length;
+}
+
+TEST_F(CellGridPaint, AtRatio2EveryCellIsASquareOfTwiceThePixels)
 {
     const QImage image = renderedAtRatio2();
-    const QRect rect = m_grid.cellRect(5, 5);
     const QColor field = cellColour(Colour::ToolTip);
-    const int y = rect.center().y() * 2;
-    for (int x = rect.left() * 2; x < (rect.right() + 1) * 2; ++x)
-        ASSERT_EQ(QColor(image.pixel(x, y)), field) << x;
-    EXPECT_NE(QColor(image.pixel(rect.left() * 2 - 1, y)), field);
-    EXPECT_NE(QColor(image.pixel((rect.right() + 1) * 2, y)), field);
+    for (const auto& [row, column] : {std::pair(1, 1), std::pair(5, 5), std::pair(8, 3)}) {
+        const QRect rect = m_grid.cellRect(row, column);
+        const QPoint centre = rect.center() * 2;
+        const int across = runLength(image, {rect.left() * 2, centre.y()}, {1, 0}, field);
+        const int down = runLength(image, {centre.x(), rect.top() * 2}, {0, 1}, field);
+        EXPECT_EQ(across, rect.width() * 2) << row << "," << column;
+        EXPECT_EQ(down, rect.width() * 2) << row << "," << column;
+        EXPECT_NE(QColor(image.pixel(rect.left() * 2 - 1, centre.y())), field);
+    }
+}
+
+TEST_F(CellGridPaint, AtRatio2GridLinesAreTwoSharpPixels)
+{
+    const QImage image = renderedAtRatio2();
+    const QColor field = cellColour(Colour::ToolTip);
+    const QColor line(0x80, 0x80, 0x80);
+    const int y = m_grid.cellRect(4, 0).center().y() * 2;
+    int lines = 0;
+    for (int x = 0; x < image.width();) {
+        const QColor colour(image.pixel(x, y));
+        ASSERT_TRUE(colour == field || colour == line) << x << " " << colour.name().toStdString();
+        const int run = runLength(image, {x, y}, {1, 0}, colour);
+        if (colour == line) {
+            EXPECT_EQ(run, 2) << x;
+            ++lines;
+        }
+        x += run;
+    }
+    EXPECT_EQ(lines, 11);
 }
 
 TEST_F(CellGridPaint, AtRatio2ATracedPathMeetsAcrossCellEdges)

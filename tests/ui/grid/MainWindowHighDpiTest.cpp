@@ -1,0 +1,65 @@
+#include "MainWindowFixture.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace orbalux {
+namespace {
+
+class MainWindowHighDpi : public testing::MainWindowFixture {
+protected:
+    QImage areaAtRatio2()
+    {
+        QWidget* area = window.centralWidget();
+        QImage image(area->size() * 2, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(2);
+        image.fill(Qt::white);
+        area->render(&image);
+        return image;
+    }
+
+    // Where cell (row, column) of the board lies in the window's area, in its own pixels.
+    QRect inArea(int row, int column) const
+    {
+        const QRect cell = window.msfGrid()->cellRect(row, column);
+        return {window.msfGrid()->mapTo(window.centralWidget(), cell.topLeft()), cell.size()};
+    }
+};
+
+QRect boundsOf(const QImage& image, const QColor& colour)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (QColor(image.pixel(x, y)) == colour)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+TEST_F(MainWindowHighDpi, AtRatio2TheBorderRingLiesWhereItDoesAtRatio1TimesTwo)
+{
+    newBoard(4, {".X..", "....", "....", "...."});
+    const QRect ring = inArea(0, 1) | inArea(5, 4) | inArea(1, 0) | inArea(4, 5);
+    const QRect drawn = boundsOf(areaAtRatio2(), QColor(0x00, 0xFF, 0xFF));
+    EXPECT_EQ(drawn, QRect(ring.topLeft() * 2, ring.size() * 2));
+}
+
+TEST_F(MainWindowHighDpi, AtRatio2EveryBorderCellIsTheSameSquare)
+{
+    newBoard(4, {".X..", "....", "....", "...."});
+    const QImage image = areaAtRatio2();
+    const QColor aqua(0x00, 0xFF, 0xFF);
+    const QSize first = inArea(0, 1).size() * 2;
+    ASSERT_EQ(first.width(), first.height());
+    for (const auto& [row, column] : {std::pair(0, 1), std::pair(0, 4), std::pair(3, 0), std::pair(5, 2), std::pair(2, 5)}) {
+        const QRect cell = inArea(row, column);
+        QImage piece = image.copy(QRect(cell.topLeft() * 2 - QPoint(1, 1), cell.size() * 2 + QSize(2, 2)));
+        EXPECT_EQ(boundsOf(piece, aqua).size(), first) << row << "," << column;
+    }
+}
+
+} // namespace
+} // namespace orbalux
