@@ -1,0 +1,45 @@
+#!/bin/sh
+# Inside with-atspi.sh: starts the real program, reads its board over AT-SPI, fires a shot with
+# the keyboard alone (the board has the focus at start: Right, then Space), and reads again.
+# Usage: atspi-keyboard-shot.sh <program> <asset folder>
+set -eu
+program=$1
+assets=$2
+here=$(dirname "$0")
+work=$(mktemp -d)
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp "$assets"/*.bmp "$work"/
+(cd "$work" && exec "$program") &
+game_pid=$!
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+"$here/read-board.py" >"$work/before"
+sed -n 1p "$work/before"
+[ "$(wc -l <"$work/before")" -eq 10 ] || fail "the board has $(wc -l <"$work/before") rows, not 10"
+[ "$(sed -n 1p "$work/before")" = "/corner$(printf ' | /border%.0s' 1 2 3 4 5 6 7 8) | /corner" ] ||
+    fail "the top row reads wrong"
+[ "$(sed -n 5p "$work/before" | cut -d'|' -f5)" = " /field " ] || fail "field cells read wrong"
+
+window=$(timeout 20 xdotool search --sync --name '^Orbalux$' | head -n 1)
+xdotool windowfocus --sync "$window"
+xdotool key Right space
+# The keys reach the program in its own time; the cell reads "border" until the shot lands.
+for _ in $(seq 50); do
+    "$here/read-board.py" >"$work/after"
+    entry=$(sed -n 1p "$work/after" | cut -d'|' -f2 | tr -d ' ')
+    [ "$entry" != /border ] && break
+    sleep 0.1
+done
+echo "after Right and Space the entry cell reads $entry"
+case $entry in
+    H/hit | R/reflection | [a-z]/deflection) ;;
+    *) fail "the entry cell reads $entry" ;;
+esac
+exit $status
