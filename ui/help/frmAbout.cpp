@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "OrbaluxIcon.h"
+#include "AppIcon.h"
 #include "StartSysInfo.h"
 #include "Twips.h"
 
@@ -70,7 +70,7 @@ void frmAbout::createControls()
     place(m_cmdOK, 4245, 2625, 1260, 345);
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
-    m_picIcon->setPixmap(orbaluxIcon());
+    m_picIcon->setPixmap(appIcon().pixmap(32));
     m_picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(m_picIcon, 240, 240, 540, 540);
     m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
