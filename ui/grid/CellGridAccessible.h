@@ -19,6 +19,7 @@ class CellGrid;
  */
 class CellGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
+    /** The table of grid. */
     explicit CellGridAccessible(CellGrid* grid);
     ~CellGridAccessible() override;
 
@@ -29,6 +30,7 @@ public:
     /** Tells screen readers that cell of grid has the keyboard focus. */
     static void announceFocus(CellGrid& grid, CellPos cell);
 
+    // As an accessible object: its children are the cells, row by row; the focus is on the current one.
     void* interface_cast(QAccessible::InterfaceType type) override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
@@ -36,6 +38,7 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
 
+    // As a table: the board's rows and columns; no caption, headers or selection.
     QAccessibleInterface* caption() const override;
     QAccessibleInterface* summary() const override;
     QAccessibleInterface* cellAt(int row, int column) const override;

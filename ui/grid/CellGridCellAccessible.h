@@ -17,8 +17,10 @@ class CellGrid;
  */
 class CellGridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
+    /** Cell cell of grid; the grid may go away first. */
     CellGridCellAccessible(CellGrid* grid, CellPos cell);
 
+    // As an accessible object: no object or children of its own; its rectangle is on screen.
     bool isValid() const override;
     QObject* object() const override;
     QWindow* window() const override;
@@ -34,6 +36,7 @@ public:
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
+    // As a table cell: one row and one column at its place, never selected, no headers.
     bool isSelected() const override;
     QList<QAccessibleInterface*> columnHeaderCells() const override;
     QList<QAccessibleInterface*> rowHeaderCells() const override;
