@@ -113,6 +113,7 @@ void frmQuick::createControls()
     addLabel("Label2", kLabel2, 960, 855);
     m_msfLegend = new CellGrid(this);
     m_msfLegend->setObjectName(QStringLiteral("msfLegend"));
+    m_msfLegend->setAccessibleName(QStringLiteral("Legend"));
     place(m_msfLegend, 600, 1920, 5175, 495);
     addLabel("Label3", kLabel3, 2520, 375);
     addLabel("Label5", kLabel5, 3000, 495);

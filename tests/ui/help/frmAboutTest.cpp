@@ -1,6 +1,5 @@
 #include "frmAbout.h"
 
-#include "OrbaluxIcon.h"
 #include "PlatformFakes.h"
 #include "TestDoubles.h"
 
@@ -103,22 +102,6 @@ TEST_F(frmAboutTest, SystemInfoStartsTheToolTheRegistryNames)
     EXPECT_TRUE(messenger.shown.empty());
 }
 
-TEST(OrbaluxIconTest, IsThirtyTwoSquareInPaletteColours)
-{
-    const std::set<QRgb> palette = {0xFF000000, 0xFF000080, 0xFF008000, 0xFF008080, 0xFF800000, 0xFF800080,
-                                    0xFF808000, 0xFFC0C0C0, 0xFF808080, 0xFF0000FF, 0xFF00FF00, 0xFF00FFFF,
-                                    0xFFFF0000, 0xFFFF00FF, 0xFFFFFF00, 0xFFFFFFFF};
-    const QImage icon = orbaluxIcon().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(icon.size(), QSize(32, 32));
-    std::set<QRgb> used;
-    for (int y = 0; y < icon.height(); ++y) {
-        for (int x = 0; x < icon.width(); ++x)
-            used.insert(icon.pixel(x, y));
-    }
-    for (const QRgb colour : used)
-        EXPECT_TRUE(palette.contains(colour)) << std::hex << colour;
-    EXPECT_GE(used.size(), 4u);
-}
 
 } // namespace
 } // namespace orbalux
