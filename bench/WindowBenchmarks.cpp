@@ -46,6 +46,13 @@ struct Game {
     frmMain window{state, messenger, random, clock};
 };
 
+// A message per iteration would mean the benchmark times an error path, not the game.
+void countMessages(benchmark::State& bench, const Game& game)
+{
+    bench.counters["messages"] =
+        benchmark::Counter(static_cast<double>(game.messenger.messages), benchmark::Counter::kAvgIterations);
+}
+
 std::vector<CellPos> entryCells(int gridSize)
 {
     std::vector<CellPos> cells;
@@ -63,6 +70,7 @@ void BM_NewGameRepainted(benchmark::State& bench)
         game.window.cmdNewGame_Click();
         game.settle();
     }
+    countMessages(bench, game);
 }
 BENCHMARK(BM_NewGameRepainted)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
 
@@ -79,6 +87,7 @@ void BM_TracedShotRepainted(benchmark::State& bench)
         game.settle();
         next = next + 1 == entries.size() ? 0 : next + 1;
     }
+    countMessages(bench, game);
 }
 BENCHMARK(BM_TracedShotRepainted)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
 

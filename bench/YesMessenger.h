@@ -4,11 +4,13 @@
 
 namespace orbalux::bench {
 
-/** Answers every question with Yes and drops every message, so no box ever waits for a player. */
+/** Answers every question with Yes and counts the messages it drops, so no box ever waits for a player. */
 class YesMessenger : public Messenger {
 public:
-    void showMessage(const std::string&) override {}
+    void showMessage(const std::string&) override { ++messages; }
     bool askYesNo(const std::string&) override { return true; }
+
+    long long messages = 0;
 };
 
 } // namespace orbalux::bench
