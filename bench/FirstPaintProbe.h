@@ -4,6 +4,8 @@
 
 #include <chrono>
 
+class QWidget;
+
 namespace orbalux::bench {
 
 /**

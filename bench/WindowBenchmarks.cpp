@@ -21,7 +21,7 @@ constexpr int kAtoms = 15;
 struct Game {
     explicit Game(int gridSize, bool trace)
     {
-        window.startUp(QStringLiteral(ORBALUX_ASSET_DIR));
+        started = window.startUp(QStringLiteral(ORBALUX_ASSET_DIR));
         setGridSize(state, gridSize);
         setAtomCount(state, kAtoms);
         state.TraceShots = trace;
@@ -44,7 +44,17 @@ struct Game {
     ClockSeededRandom random;
     TimeOfDayClock clock;
     frmMain window{state, messenger, random, clock};
+    // False when the trace pictures could not be read: the figures would lack their paint.
+    bool started = false;
 };
+
+// Reports a game that did not start instead of timing it; true when it started.
+bool started(benchmark::State& bench, const Game& game)
+{
+    if (!game.started)
+        bench.SkipWithError("the trace pictures could not be read");
+    return game.started;
+}
 
 // A message per iteration would mean the benchmark times an error path, not the game.
 void countMessages(benchmark::State& bench, const Game& game)
@@ -66,6 +76,8 @@ std::vector<CellPos> entryCells(int gridSize)
 void BM_NewGameRepainted(benchmark::State& bench)
 {
     Game game(static_cast<int>(bench.range(0)), false);
+    if (!started(bench, game))
+        return;
     for (auto _ : bench) {
         game.window.cmdNewGame_Click();
         game.settle();
@@ -80,6 +92,8 @@ void BM_TracedShotRepainted(benchmark::State& bench)
 {
     const int gridSize = static_cast<int>(bench.range(0));
     Game game(gridSize, true);
+    if (!started(bench, game))
+        return;
     const std::vector<CellPos> entries = entryCells(gridSize);
     std::size_t next = 0;
     for (auto _ : bench) {
@@ -96,6 +110,8 @@ void BM_BoardRepaint(benchmark::State& bench)
 {
     const int gridSize = static_cast<int>(bench.range(0));
     Game game(gridSize, true);
+    if (!started(bench, game))
+        return;
     for (CellPos entry : entryCells(gridSize))
         game.window.msfGrid_Click(entry.row, entry.column);
     game.settle();
