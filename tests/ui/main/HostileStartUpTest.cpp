@@ -1,0 +1,215 @@
+#include "PictureStore.h"
+#include "TestDoubles.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
+
+namespace orbalux {
+namespace {
+
+const QString kAssets = QStringLiteral(ORBALUX_ASSET_DIR);
+const QString kHostile = QStringLiteral("HBar.bmp");
+
+// Every shipped picture in a fresh folder, ready for one of them to be spoilt.
+class PictureFolder {
+public:
+    PictureFolder()
+    {
+        for (const QString& name : QDir(kAssets).entryList({QStringLiteral("*.bmp")}, QDir::Files))
+            QFile::copy(kAssets + "/" + name, m_folder.filePath(name));
+    }
+    QString path() const { return m_folder.path(); }
+    QString hostile() const { return m_folder.filePath(kHostile); }
+
+    /** Replaces the hostile picture by bytes. */
+    void write(const QByteArray& bytes) const
+    {
+        QFile::remove(hostile());
+        QFile file(hostile());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+    /** Takes the hostile picture away, so that something else can stand under its name. */
+    void remove() const { QFile::remove(hostile()); }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+QByteArray shippedBytes()
+{
+    QFile file(kAssets + "/" + kHostile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The window of one start-up, on scripted messages.
+struct StartUp {
+    explicit StartUp(const QString& folder) : started(window.startUp(folder)) {}
+
+    GameState state;
+    testing::ScriptedMessenger messenger;
+    testing::SequenceRandom random;
+    testing::FixedClock clock;
+    frmMain window{state, messenger, random, clock};
+    bool started;
+};
+
+struct HostileCase {
+    const char* name;
+    std::function<void(const PictureFolder&)> spoil;
+};
+
+std::string nameOf(const ::testing::TestParamInfo<HostileCase>& info)
+{
+    return info.param.name;
+}
+
+// A file that is there but holds no sound picture ends start-up with a message.
+class UnusablePicture : public ::testing::TestWithParam<HostileCase> {};
+
+TEST_P(UnusablePicture, EndsStartUpWithTheInvalidPictureMessage)
+{
+    PictureFolder folder;
+    GetParam().spoil(folder);
+    StartUp run(folder.path());
+    EXPECT_FALSE(run.started);
+    EXPECT_EQ(run.messenger.shown, std::vector<std::string>{"Error Number: 481 occured.  Invalid picture"});
+    EXPECT_FALSE(run.state.GameInProgress);
+    EXPECT_FALSE(run.window.isVisible());
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+INSTANTIATE_TEST_SUITE_P(StartUp, UnusablePicture,
+    ::testing::Values(HostileCase{"ZeroBytes", [](const PictureFolder& f) { f.write({}); }},
+        HostileCase{"TruncatedHeader", [](const PictureFolder& f) { f.write(shippedBytes().left(20)); }},
+        HostileCase{"WrongSignature",
+            [](const PictureFolder& f) {
+                QByteArray bytes = shippedBytes();
+                bytes[0] = 'X';
+                bytes[1] = 'Y';
+                f.write(bytes);
+            }},
+        // Believed, the header would ask for 40 gigabytes; the sanitizer build would stop at that.
+        HostileCase{"HeaderClaimsAHundredThousandPixelsSquare",
+            [](const PictureFolder& f) {
+                QByteArray bytes = shippedBytes();
+                qToLittleEndian<qint32>(100000, bytes.data() + 18);
+                qToLittleEndian<qint32>(100000, bytes.data() + 22);
+                f.write(bytes);
+            }}),
+    nameOf);
+
+// Whatever is no ordinary file counts as missing: the game starts without that picture.
+class NoOrdinaryFile : public ::testing::TestWithParam<HostileCase> {};
+
+TEST_P(NoOrdinaryFile, IsSkippedAndTracedShotsStillDraw)
+{
+    PictureFolder folder;
+    GetParam().spoil(folder);
+    StartUp run(folder.path());
+    ASSERT_TRUE(run.started);
+    EXPECT_TRUE(run.state.GameInProgress);
+    EXPECT_TRUE(run.window.pictures().picture(SegmentKind::HBar).isNull());
+    EXPECT_FALSE(run.window.pictures().picture(SegmentKind::VBar).isNull());
+
+    // A laser along an empty row puts the missing picture's kind in every cell it crosses.
+    run.state.AtomMap.clear();
+    run.state.TraceShots = true;
+    run.window.msfGrid_Click(1, 0);
+    EXPECT_EQ(run.state.board.cell({1, 4}).picture, SegmentKind::HBar);
+    EXPECT_FALSE(run.window.grab().isNull());
+    EXPECT_TRUE(run.messenger.shown.empty());
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+INSTANTIATE_TEST_SUITE_P(StartUp, NoOrdinaryFile,
+    ::testing::Values(HostileCase{"Directory", [](const PictureFolder& f) { f.remove(); QDir().mkdir(f.hostile()); }},
+        // Opening a FIFO for reading would wait for a writer that never comes.
+        HostileCase{"NamedPipe",
+            [](const PictureFolder& f) {
+                f.remove();
+                mkfifo(QFile::encodeName(f.hostile()).constData(), 0644);
+            }},
+        HostileCase{"LinkToAMissingFile",
+            [](const PictureFolder& f) {
+                f.remove();
+                QFile::link(f.path() + "/gone.bmp", f.hostile());
+            }}),
+    nameOf);
+
+// The permission bits bind everyone but root, who reads the file anyway and plays with it.
+TEST(HostileStartUp, UnreadablePictureIsPermissionDeniedUnlessTheUserCanReadIt)
+{
+    PictureFolder folder;
+    ASSERT_TRUE(QFile::setPermissions(folder.hostile(), QFileDevice::WriteOwner));
+    QFile probe(folder.hostile());
+    const bool readable = probe.open(QIODevice::ReadOnly);
+    probe.close();
+
+    StartUp run(folder.path());
+    EXPECT_EQ(run.started, readable);
+    if (readable) {
+        EXPECT_TRUE(run.messenger.shown.empty());
+        EXPECT_FALSE(run.window.pictures().picture(SegmentKind::HBar).isNull());
+    } else {
+        EXPECT_EQ(run.messenger.shown, std::vector<std::string>{"Error Number: 70 occured.  Permission denied"});
+    }
+}
+
+int aquaPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == QColor(0x00, 0xFF, 0xFF) ? 1 : 0;
+    }
+    return count;
+}
+
+// The real program, headless on Qt's minimal platform, which writes every frame it shows into
+// the working folder when QT_DEBUG_BACKINGSTORE is set: the first frame proves start-up is over.
+TEST(ProgramStartUp, AFifoNamedLikeAPictureNeitherHangsNorCrashesTheProgram)
+{
+    PictureFolder folder;
+    folder.remove();
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.hostile()).constData(), 0644), 0);
+    QProcess program;
+    program.setWorkingDirectory(folder.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("minimal"));
+    environment.insert(QStringLiteral("QT_DEBUG_BACKINGSTORE"), QStringLiteral("1"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ORBALUX_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted());
+
+    const QString firstFrame = QDir(folder.path()).filePath(QStringLiteral("output0000.png"));
+    QImage frame;
+    // Bounded, so a program stuck in start-up fails the test instead of stalling it; a frame
+    // still being written does not load yet and is simply read again.
+    for (int wait = 0; wait < 600 && frame.isNull() && program.state() == QProcess::Running; ++wait) {
+        program.waitForFinished(100);
+        frame.load(firstFrame);
+    }
+    const bool running = program.state() == QProcess::Running;
+    program.kill();
+    program.waitForFinished();
+
+    EXPECT_TRUE(running) << "the program ended by itself:\n" << program.readAllStandardError().toStdString();
+    ASSERT_FALSE(frame.isNull()) << "the program never showed its window";
+    EXPECT_GT(aquaPixels(frame), 0) << "the window shows no board";
+}
+
+} // namespace
+} // namespace orbalux
