@@ -20,7 +20,7 @@ start_game() {
     export DISPLAY
     (cd "$work" && QT_QPA_PLATFORM=xcb exec "$program" 2>/dev/null) &
     game_pid=$!
-    timeout 20 xdotool search --sync --name '^Orbalux$' >/dev/null
+    timeout 20 xdotool search --sync --onlyvisible --name '^Orbalux$' >/dev/null
     sleep 1
 }
 

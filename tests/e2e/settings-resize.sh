@@ -12,7 +12,7 @@ find_board 10
 before=$pitch
 
 # Without a window manager nothing gives the window the keyboard unless asked.
-xdotool search --name '^Orbalux$' windowfocus --sync
+xdotool search --onlyvisible --name '^Orbalux$' windowfocus --sync
 xdotool key alt+f
 sleep 0.5
 xdotool key s

@@ -4,7 +4,7 @@
 
 namespace orbalux {
 
-/** The game's icon in every size it ships, from the program's own resources. */
-QIcon appIcon();
+/** The game's icon in the sizes it ships up to largest pixels, from the program's own resources. */
+QIcon appIcon(int largest = 256);
 
 } // namespace orbalux

@@ -243,13 +243,28 @@ void CellGrid::announceChanges()
     m_announced = *m_board;
 }
 
-void CellGrid::paintCell(QPainter& painter, const QRect& rect, const Cell& cell) const
+const QPixmap& CellGrid::scaledPicture(SegmentKind kind, QSize deviceSize)
+{
+    if (deviceSize != m_scaledSize) {
+        m_scaled = {};
+        m_scaledSize = deviceSize;
+    }
+    const QPixmap& source = m_pictures->picture(kind);
+    ScaledPicture& scaled = m_scaled[static_cast<std::size_t>(kind)];
+    if (scaled.source != source.cacheKey()) {
+        scaled.source = source.cacheKey();
+        scaled.pixmap = source.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return scaled.pixmap;
+}
+
+void CellGrid::paintCell(QPainter& painter, const QRect& rect, const Cell& cell)
 {
     painter.fillRect(rect, cellColour(cell.background));
-    if (m_pictures && cell.picture != SegmentKind::None) {
-        const QPixmap& picture = m_pictures->picture(cell.picture);
-        if (!picture.isNull())
-            painter.drawPixmap(QRectF(rect), picture, QRectF(picture.rect()));
+    if (m_pictures && cell.picture != SegmentKind::None && !m_pictures->picture(cell.picture).isNull()) {
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        const QPixmap& picture = scaledPicture(cell.picture, (QSizeF(rect.size()) * ratio).toSize());
+        painter.drawPixmap(QRectF(rect), picture, QRectF(picture.rect()));
     }
     if (cell.text.empty())
         return;

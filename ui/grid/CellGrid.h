@@ -2,7 +2,10 @@
 
 #include "Board.h"
 
+#include <QPixmap>
 #include <QWidget>
+
+#include <array>
 
 #include <optional>
 #include <vector>
@@ -73,7 +76,8 @@ private:
     int rowTop(int row) const;
     int rowAt(int y) const;
     int columnAt(int x) const;
-    void paintCell(QPainter& painter, const QRect& rect, const Cell& cell) const;
+    void paintCell(QPainter& painter, const QRect& rect, const Cell& cell);
+    const QPixmap& scaledPicture(SegmentKind kind, QSize deviceSize);
     void paintFocus(QPainter& painter) const;
     void moveCurrentCell(int rowStep, int columnStep);
     bool clickCurrentCell(bool repeated);
@@ -88,6 +92,14 @@ private:
     CellPos m_current{0, 0};
     // What screen readers were last told the board holds, to tell them what a repaint changed.
     std::optional<Board> m_announced;
+
+    // Smooth scaling is the dearest part of a paint, so each picture is scaled once per cell size.
+    struct ScaledPicture {
+        qint64 source = 0;
+        QPixmap pixmap;
+    };
+    std::array<ScaledPicture, kSegmentKindCount> m_scaled;
+    QSize m_scaledSize;
 };
 
 } // namespace orbalux

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -26,20 +27,29 @@ constexpr double kTwipsPerPixel = 15.0;
 
 } // namespace
 
-double layoutScale()
+TwipScale::TwipScale()
 {
     const QFontMetricsF metrics(QApplication::font());
-    double scale = 1.0;
     for (const Caption& caption : kTightestCaptions) {
         const double needed = metrics.horizontalAdvance(QString::fromLatin1(caption.text)) + 2.0;
-        scale = std::max(scale, needed * kTwipsPerPixel / caption.widthInTwips);
+        m_factor = std::max(m_factor, needed * kTwipsPerPixel / caption.widthInTwips);
     }
-    return scale;
+}
+
+int TwipScale::operator()(int length) const
+{
+    return static_cast<int>(std::lround(length * m_factor / kTwipsPerPixel));
+}
+
+void TwipScale::place(QWidget* control, int left, int top, int width, int height) const
+{
+    const TwipScale& twips = *this;
+    control->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
 int twips(int length)
 {
-    return static_cast<int>(std::lround(length * layoutScale() / kTwipsPerPixel));
+    return TwipScale()(length);
 }
 
 } // namespace orbalux

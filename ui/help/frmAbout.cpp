@@ -18,10 +18,6 @@ const QString kDescription = QStringLiteral(
     "read what comes back, and mark where the atoms must be.  The fewer shots, the better the score.");
 const QString kDisclaimer = QStringLiteral("Orbalux is free to play and to share, and it comes with no warranty.");
 
-void place(QWidget* control, int left, int top, int width, int height)
-{
-    control->setGeometry(twips(left), twips(top), twips(width), twips(height));
-}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
@@ -52,7 +48,7 @@ frmAbout::frmAbout(const PlatformServices& platform, Messenger& messenger, QWidg
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(5730), twips(3555));
+    setFixedSize(m_twips(5730), m_twips(3555));
     createControls();
     createLabels();
     createEtchedLine();
@@ -67,41 +63,41 @@ void frmAbout::createControls()
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
-    place(m_cmdOK, 4245, 2625, 1260, 345);
+    m_twips.place(m_cmdOK, 4245, 2625, 1260, 345);
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
-    m_picIcon->setPixmap(appIcon().pixmap(32));
+    m_picIcon->setPixmap(appIcon(32).pixmap(32));
     m_picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(m_picIcon, 240, 240, 540, 540);
+    m_twips.place(m_picIcon, 240, 240, 540, 540);
     m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    place(m_cmdSysInfo, 4260, 3075, 1245, 345);
+    m_twips.place(m_cmdSysInfo, 4260, 3075, 1245, 345);
 }
 
 void frmAbout::createLabels()
 {
     m_lblDescription = makeLabel(this, "lblDescription", kDescription);
-    place(m_lblDescription, 1050, 1125, 3885, 1170);
+    m_twips.place(m_lblDescription, 1050, 1125, 3885, 1170);
     m_lblDisclaimer = makeLabel(this, "lblDisclaimer", kDisclaimer);
-    place(m_lblDisclaimer, 255, 2625, 2910, 825);
+    m_twips.place(m_lblDisclaimer, 255, 2625, 2910, 825);
     m_lblTitle = makeLabel(this, "lblTitle", QString());
     QFont titleFont = m_lblTitle->font();
     titleFont.setFamilies({QStringLiteral("MS Sans Serif"), titleFont.family()});
     titleFont.setPointSizeF(13.5);
     titleFont.setBold(true);
     m_lblTitle->setFont(titleFont);
-    place(m_lblTitle, 1050, 240, 3885, 480);
+    m_twips.place(m_lblTitle, 1050, 240, 3885, 480);
     m_lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version: 1.1"));
-    place(m_lblVersion, 1080, 780, 3885, 225);
+    m_twips.place(m_lblVersion, 1080, 780, 3885, 225);
 }
 
 // A grey line over a white one reads as a groove cut across the box.
 void frmAbout::createEtchedLine()
 {
     QFrame* shadow = makeLine(this, QColor(0x80, 0x80, 0x80));
-    shadow->setGeometry(twips(90), twips(2445), twips(5654 - 90), 1);
+    shadow->setGeometry(m_twips(90), m_twips(2445), m_twips(5654 - 90), 1);
     QFrame* light = makeLine(this, QColor(0xFF, 0xFF, 0xFF));
-    light->setGeometry(twips(105), twips(2460), twips(5654 - 105), 2);
+    light->setGeometry(m_twips(105), m_twips(2460), m_twips(5654 - 105), 2);
 }
 
 void frmAbout::fillIn()

@@ -3,6 +3,8 @@
 #include "Messenger.h"
 #include "PlatformServices.h"
 
+#include "Twips.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -31,6 +33,7 @@ public:
     QLabel* lblDisclaimer() const { return m_lblDisclaimer; }
 
 private:
+    TwipScale m_twips;
     void createControls();
     void createLabels();
     void createEtchedLine();

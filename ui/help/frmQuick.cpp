@@ -59,10 +59,6 @@ constexpr int kLabelLeft = 120;
 constexpr double kSmallestPointSize = 6.0;
 constexpr int kLabelWidth = 6375;
 
-void place(QWidget* control, int left, int top, int width, int height)
-{
-    control->setGeometry(twips(left), twips(top), twips(width), twips(height));
-}
 
 bool fits(const QLabel& label, const QFont& font)
 {
@@ -78,7 +74,7 @@ frmQuick::frmQuick(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Orbalux Quick Help"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(6555), twips(6405));
+    setFixedSize(m_twips(6555), m_twips(6405));
     createControls();
     fitTexts();
     orderFocus();
@@ -104,7 +100,7 @@ void frmQuick::addLabel(const char* name, const QString& text, int top, int heig
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(label, kLabelLeft, top, kLabelWidth, height);
+    m_twips.place(label, kLabelLeft, top, kLabelWidth, height);
 }
 
 void frmQuick::createControls()
@@ -114,7 +110,7 @@ void frmQuick::createControls()
     m_msfLegend = new CellGrid(this);
     m_msfLegend->setObjectName(QStringLiteral("msfLegend"));
     m_msfLegend->setAccessibleName(QStringLiteral("Legend"));
-    place(m_msfLegend, 600, 1920, 5175, 495);
+    m_twips.place(m_msfLegend, 600, 1920, 5175, 495);
     addLabel("Label3", kLabel3, 2520, 375);
     addLabel("Label5", kLabel5, 3000, 495);
     addLabel("Label6", kLabel6, 3480, 375);
@@ -123,7 +119,7 @@ void frmQuick::createControls()
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
-    place(m_cmdOK, 5280, 5880, 1215, 375);
+    m_twips.place(m_cmdOK, 5280, 5880, 1215, 375);
 }
 
 // The boxes were drawn for a narrower font than most desktops have, so the paragraphs shrink
@@ -165,10 +161,10 @@ void frmQuick::fillLegend()
 void frmQuick::sizeLegend()
 {
     const int lines = m_legend.columns() + 1;
-    const int symbol = twips(400);
-    const int longCaption = twips(2000);
+    const int symbol = m_twips(400);
+    const int longCaption = m_twips(2000);
     const int caption = (m_msfLegend->width() - 3 * symbol - longCaption - lines) / 2;
-    m_msfLegend->setRowHeight(twips(400));
+    m_msfLegend->setRowHeight(m_twips(400));
     m_msfLegend->setColumnWidth(caption);
     for (const int column : {0, 2, 4})
         m_msfLegend->setColumnWidth(column, symbol);

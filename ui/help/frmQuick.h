@@ -2,6 +2,8 @@
 
 #include "Board.h"
 
+#include "Twips.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -32,6 +34,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    TwipScale m_twips;
     void addLabel(const char* name, const QString& text, int top, int height);
     void createControls();
     void fitTexts();

@@ -62,7 +62,7 @@ frmMain::frmMain(GameState& state, Messenger& messenger, RandomSource& random, c
     createButtons(area);
     createLabels(area);
     createBoard(area);
-    resize(twips(8355), twips(6090) + menuBar()->sizeHint().height());
+    resize(m_twips(8355), m_twips(6090) + menuBar()->sizeHint().height());
 }
 
 frmMain::~frmMain() = default;
@@ -83,10 +83,10 @@ void frmMain::createMenus()
 void frmMain::createButtons(QWidget* area)
 {
     m_cmdNewGame = new QPushButton(QStringLiteral("New Game"), area);
-    m_cmdNewGame->setGeometry(twips(120), twips(120), twips(1095), twips(375));
+    m_cmdNewGame->setGeometry(m_twips(120), m_twips(120), m_twips(1095), m_twips(375));
     connect(m_cmdNewGame, &QPushButton::clicked, this, &frmMain::cmdNewGame_Click);
     m_cmdSolved = new QPushButton(QStringLiteral("Solved!"), area);
-    m_cmdSolved->setGeometry(twips(1320), twips(120), twips(1095), twips(375));
+    m_cmdSolved->setGeometry(m_twips(1320), m_twips(120), m_twips(1095), m_twips(375));
     connect(m_cmdSolved, &QPushButton::clicked, this, &frmMain::cmdSolved_Click);
 }
 
@@ -94,7 +94,7 @@ QLabel* frmMain::addLabel(QWidget* area, const QString& text, int left, int top,
     Qt::Alignment alignment)
 {
     auto* label = new QLabel(text, area);
-    label->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    m_twips.place(label, left, top, width, height);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }
@@ -118,19 +118,16 @@ void frmMain::createLabels(QWidget* area)
     m_lblResults = addLabel(area, QString(), 4200, 120, 3975, 825, Qt::AlignLeft);
     m_lblResults->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lblResults->setWordWrap(true);
-    QFont small = m_lblResults->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
-    m_lblResults->setFont(small);
 }
 
 void frmMain::createBoard(QWidget* area)
 {
     m_msfGrid = new CellGrid(area);
-    m_msfGrid->move(twips(120), twips(960));
+    m_msfGrid->move(m_twips(120), m_twips(960));
     m_msfGrid->setBoard(&m_state.board);
     m_msfGrid->setPictureStore(&m_pictures);
-    m_msfGrid->setRowHeight(twips(kCellTwips));
-    m_msfGrid->setColumnWidth(twips(kCellTwips));
+    m_msfGrid->setRowHeight(m_twips(kCellTwips));
+    m_msfGrid->setColumnWidth(m_twips(kCellTwips));
     connect(m_msfGrid, &CellGrid::cellClicked, this, &frmMain::msfGrid_Click);
     // Keyboard players reach the board after the two buttons, and start on it.
     m_msfGrid->setAccessibleName(QStringLiteral("Board"));
@@ -141,7 +138,7 @@ void frmMain::createBoard(QWidget* area)
     // The picture store is a grid of its own that is never shown: row k holds picture kind k.
     m_neverBoard.reset(kSegmentKindCount, 1);
     m_msfNever = new CellGrid(area);
-    m_msfNever->setGeometry(twips(5640), twips(1560), twips(1095), twips(2055));
+    m_msfNever->setGeometry(m_twips(5640), m_twips(1560), m_twips(1095), m_twips(2055));
     m_msfNever->setBoard(&m_neverBoard);
     m_msfNever->setPictureStore(&m_pictures);
     m_msfNever->hide();
@@ -195,8 +192,8 @@ void frmMain::mnNewGame_Click()
 void frmMain::layOutBoardControl()
 {
     m_msfGrid->setBoard(&m_state.board);
-    m_msfGrid->setRowHeight(twips(kCellTwips));
-    m_msfGrid->setColumnWidth(twips(kCellTwips));
+    m_msfGrid->setRowHeight(m_twips(kCellTwips));
+    m_msfGrid->setColumnWidth(m_twips(kCellTwips));
     m_msfGrid->resize(m_msfGrid->sizeHint());
 }
 

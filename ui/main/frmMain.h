@@ -9,6 +9,7 @@
 #include "PlatformServices.h"
 #include "QuickHelpCommand.h"
 #include "RandomSource.h"
+#include "Twips.h"
 
 #include <QMainWindow>
 
@@ -99,6 +100,7 @@ private:
     Messenger& m_messenger;
     RandomSource& m_random;
     const Clock& m_clock;
+    TwipScale m_twips;
 
     PictureStore m_pictures;
     Board m_neverBoard;

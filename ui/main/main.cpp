@@ -12,7 +12,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbalux"));
-    QApplication::setWindowIcon(orbalux::appIcon());
+    QApplication::setWindowIcon(orbalux::appIcon(64));
     // Lets the desktop match the windows to the installed entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.orbalux.Orbalux"));
 

@@ -37,10 +37,6 @@ QLabel* makeLabel(QWidget* parent, const QString& text, Qt::Alignment alignment)
     return label;
 }
 
-void place(QWidget* control, int left, int top, int width, int height)
-{
-    control->setGeometry(twips(left), twips(top), twips(width), twips(height));
-}
 
 QString sizeText(int gridSize)
 {
@@ -55,7 +51,7 @@ frmOptions::frmOptions(GameState& state, QWidget* parent)
     setWindowTitle(QStringLiteral("Orbalux Settings"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(4680), twips(3810));
+    setFixedSize(m_twips(4680), m_twips(3810));
     createControls();
     placeControls();
     connectHandlers();
@@ -93,17 +89,17 @@ void frmOptions::createControls()
 
 void frmOptions::placeControls()
 {
-    place(m_hsAtoms, 120, 480, 4335, 255);
-    place(m_Label1, 1200, 240, 2175, 255);
-    place(m_lblAtoms, 1800, 960, 255, 255);
-    place(m_lblAtomsText, 2280, 960, 735, 255);
-    place(m_hsGrid, 120, 2160, 4335, 255);
-    place(m_Label3, 1800, 1920, 975, 255);
-    place(m_lblSize, 1680, 2520, 1095, 255);
-    place(m_cmdOK, 3480, 2880, 975, 375);
-    place(m_cmdCancel, 3480, 3360, 975, 375);
-    place(m_cbNumbers, 120, 3000, 2535, 255);
-    place(m_cbTrace, 120, 3240, 1455, 255);
+    m_twips.place(m_hsAtoms, 120, 480, 4335, 255);
+    m_twips.place(m_Label1, 1200, 240, 2175, 255);
+    m_twips.place(m_lblAtoms, 1800, 960, 255, 255);
+    m_twips.place(m_lblAtomsText, 2280, 960, 735, 255);
+    m_twips.place(m_hsGrid, 120, 2160, 4335, 255);
+    m_twips.place(m_Label3, 1800, 1920, 975, 255);
+    m_twips.place(m_lblSize, 1680, 2520, 1095, 255);
+    m_twips.place(m_cmdOK, 3480, 2880, 975, 375);
+    m_twips.place(m_cmdCancel, 3480, 3360, 975, 375);
+    m_twips.place(m_cbNumbers, 120, 3000, 2535, 255);
+    m_twips.place(m_cbTrace, 120, 3240, 1455, 255);
 }
 
 void frmOptions::connectHandlers()

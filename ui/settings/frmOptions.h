@@ -2,6 +2,8 @@
 
 #include "GameState.h"
 
+#include "Twips.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -42,6 +44,7 @@ public:
     QCheckBox* cbTrace() const { return m_cbTrace; }
 
 private:
+    TwipScale m_twips;
     void createControls();
     void placeControls();
     void connectHandlers();

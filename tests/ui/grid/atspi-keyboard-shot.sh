@@ -27,11 +27,11 @@ sed -n 1p "$work/before"
     fail "the top row reads wrong"
 [ "$(sed -n 5p "$work/before" | cut -d'|' -f5)" = " /field " ] || fail "field cells read wrong"
 
-window=$(timeout 20 xdotool search --sync --name '^Orbalux$' | head -n 1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orbalux$' | head -n 1)
 xdotool windowfocus --sync "$window"
 xdotool key Right space
 # The keys reach the program in its own time; the cell reads "border" until the shot lands.
-for _ in $(seq 50); do
+for _ in $(seq 200); do
     "$here/read-board.py" >"$work/after"
     entry=$(sed -n 1p "$work/after" | cut -d'|' -f2 | tr -d ' ')
     [ "$entry" != /border ] && break
