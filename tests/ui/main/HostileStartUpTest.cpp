@@ -71,6 +71,12 @@ struct HostileCase {
     std::function<void(const PictureFolder&)> spoil;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const HostileCase& hostile, std::ostream* out)
+{
+    *out << hostile.name;
+}
+
 std::string nameOf(const ::testing::TestParamInfo<HostileCase>& info)
 {
     return info.param.name;
