@@ -102,6 +102,17 @@ int barValueAfter(int start, std::optional<int> value, int steps, int minimum, i
     return std::clamp(set + steps, minimum, maximum);
 }
 
+// True when text goes on from start with a whole number of seconds within one day and the close.
+bool endsWithSaneSeconds(const std::string& text, std::size_t start)
+{
+    if (text.size() < start + kAgain.size() || text.compare(text.size() - kAgain.size(), kAgain.size(), kAgain) != 0)
+        return false;
+    const std::string seconds = text.substr(start, text.size() - start - kAgain.size());
+    return !seconds.empty() && seconds.size() <= 5
+        && std::all_of(seconds.begin(), seconds.end(), [](char c) { return c >= '0' && c <= '9'; })
+        && std::stoi(seconds) < 86400;
+}
+
 void paint(Cell& cell, const std::string& text, Colour colour)
 {
     cell.text = text;
@@ -301,17 +312,8 @@ void PlaySession::checkSolved(const GameState& before)
     const std::string lead = all ? "Groovy! You found all " + signPadded(atoms) + " atoms in "
                                  : "Rats! You only found " + signPadded(found) + " of the atoms!  Click New Game to go again...";
     const std::string& text = m_state.resultsText;
-    if (text.rfind(lead, 0) != 0)
+    if (text.rfind(lead, 0) != 0 || (all && !endsWithSaneSeconds(text, lead.size())))
         fail("Solved! wrote \"" + text + "\"");
-    if (!all)
-        return;
-    const std::string seconds = text.substr(lead.size(), text.size() - lead.size() - std::min(kAgain.size(), text.size()));
-    const bool sane = !seconds.empty() && seconds.size() <= 5
-        && std::all_of(seconds.begin(), seconds.end(), [](char c) { return c >= '0' && c <= '9'; })
-        && std::stoi(seconds) < 86400 && text.size() > kAgain.size()
-        && text.compare(text.size() - kAgain.size(), kAgain.size(), kAgain) == 0;
-    if (!sane)
-        fail("Solved! reported the time as \"" + text + "\"");
 }
 
 void PlaySession::checkNewGame(const GameState& before)
