@@ -151,8 +151,7 @@ bool frmMain::startUp(const QString& pictureDirectory)
     showBusyPointer();
     // The dialog takes the start values (5 atoms, 8 by 8) into its bars and the game state.
     m_frmOptions = new frmOptions(m_state, this);
-    std::optional<PictureError> error;
-    FillPictureStore(pictureDirectory, error);
+    const std::optional<PictureError> error = FillPictureStore(pictureDirectory);
     if (error) {
         showNormalPointer();
         m_messenger.showMessage(startUpErrorText(*error));
@@ -162,11 +161,11 @@ bool frmMain::startUp(const QString& pictureDirectory)
     return true;
 }
 
-void frmMain::FillPictureStore(const QString& directory, std::optional<PictureError>& error)
+std::optional<PictureError> frmMain::FillPictureStore(const QString& directory)
 {
-    error = m_pictures.load(directory);
     for (int kind = 1; kind < kSegmentKindCount; ++kind)
         m_neverBoard.cell({static_cast<std::int16_t>(kind), 0}).picture = static_cast<SegmentKind>(kind);
+    return m_pictures.load(directory);
 }
 
 void frmMain::cmdNewGame_Click()

@@ -89,7 +89,7 @@ private:
     QLabel* addLabel(QWidget* area, const QString& text, int left, int top, int width, int height,
         Qt::Alignment alignment);
 
-    void FillPictureStore(const QString& directory, std::optional<PictureError>& error);
+    std::optional<PictureError> FillPictureStore(const QString& directory);
     void layOutBoardControl();
     void fitBoard();
     bool boardOverflows(QSize inner) const;

@@ -185,14 +185,22 @@ TEST_F(MainWindowTest, AClickOnTheBoardWidgetReachesTheRightCell)
     EXPECT_EQ(cell(0, 2).text, "H");
 }
 
-TEST(MainWindowStartUp, MissingPicturesAreSkippedSilently)
-{
-    QTemporaryDir empty;
+// A main window before start-up, on scripted messages, fixed numbers and a fixed clock.
+struct UnstartedWindow {
     GameState state;
     testing::ScriptedMessenger messenger;
     testing::SequenceRandom random;
     testing::FixedClock clock;
-    frmMain window(state, messenger, random, clock);
+    frmMain window{state, messenger, random, clock};
+};
+
+TEST(MainWindowStartUp, MissingPicturesAreSkippedSilently)
+{
+    QTemporaryDir empty;
+    UnstartedWindow game;
+    GameState& state = game.state;
+    testing::ScriptedMessenger& messenger = game.messenger;
+    frmMain& window = game.window;
     ASSERT_TRUE(window.startUp(empty.path()));
     EXPECT_TRUE(messenger.shown.empty());
     EXPECT_TRUE(window.pictures().picture(SegmentKind::VBar).isNull());
@@ -208,11 +216,10 @@ TEST(MainWindowStartUp, ACorruptPictureEndsStartUpWithTheErrorMessage)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("this is no picture at all");
     bad.close();
-    GameState state;
-    testing::ScriptedMessenger messenger;
-    testing::SequenceRandom random;
-    testing::FixedClock clock;
-    frmMain window(state, messenger, random, clock);
+    UnstartedWindow game;
+    GameState& state = game.state;
+    testing::ScriptedMessenger& messenger = game.messenger;
+    frmMain& window = game.window;
     EXPECT_FALSE(window.startUp(folder.path()));
     ASSERT_EQ(messenger.shown.size(), 1u);
     EXPECT_EQ(messenger.shown[0], "Error Number: 481 occured.  Invalid picture");
