@@ -1,32 +1,34 @@
 #include "Board.h"
 
+#include "AtomLayout.h"
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace orbalux {
 
-Board::Board(std::int16_t rows, std::int16_t columns)
+Board::Board(std::int16_t gridSize, bool showNumbers)
+    : m_side(static_cast<std::int16_t>(std::clamp<std::int16_t>(gridSize, 1, AtomLayout::kSide - 2) + 2))
+    , m_cells(static_cast<std::size_t>(m_side) * static_cast<std::size_t>(m_side))
 {
-    reset(rows, columns);
-}
-
-void Board::reset(std::int16_t rows, std::int16_t columns)
-{
-    m_rows = rows < 0 ? std::int16_t{0} : rows;
-    m_columns = columns < 0 ? std::int16_t{0} : columns;
-    m_cells.assign(static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(m_columns), Cell{});
+    if (!showNumbers)
+        return;
+    for (std::int16_t row = 0; row < m_side; ++row) {
+        for (std::int16_t column = 0; column < m_side; ++column)
+            cell({row, column}).number = static_cast<std::int16_t>(borderNumber({row, column}));
+    }
 }
 
 bool Board::contains(CellPos pos) const
 {
-    return pos.row >= 0 && pos.row < m_rows && pos.column >= 0 && pos.column < m_columns;
+    return pos.row >= 0 && pos.row < m_side && pos.column >= 0 && pos.column < m_side;
 }
 
 std::size_t Board::indexOf(CellPos pos) const
 {
     if (!contains(pos))
         throw std::out_of_range("cell outside the board");
-    return static_cast<std::size_t>(pos.row) * static_cast<std::size_t>(m_columns)
-        + static_cast<std::size_t>(pos.column);
+    return static_cast<std::size_t>(pos.row) * static_cast<std::size_t>(m_side) + static_cast<std::size_t>(pos.column);
 }
 
 const Cell& Board::cell(CellPos pos) const
@@ -39,14 +41,9 @@ Cell& Board::cell(CellPos pos)
     return m_cells[indexOf(pos)];
 }
 
-std::int16_t Board::fieldSize() const
-{
-    return m_rows >= 2 && m_rows == m_columns ? static_cast<std::int16_t>(m_rows - 2) : std::int16_t{0};
-}
-
 CellKind Board::kindOf(CellPos pos) const
 {
-    if (!contains(pos) || fieldSize() == 0)
+    if (!contains(pos))
         return CellKind::Outside;
     const bool rowOnEdge = pos.row == 0 || pos.row == edge();
     const bool columnOnEdge = pos.column == 0 || pos.column == edge();
@@ -55,6 +52,20 @@ CellKind Board::kindOf(CellPos pos) const
     if (rowOnEdge || columnOnEdge)
         return CellKind::Border;
     return CellKind::Field;
+}
+
+int Board::borderNumber(CellPos pos) const
+{
+    if (kindOf(pos) != CellKind::Border)
+        return 0;
+    const int n = fieldSize();
+    if (pos.row == 0)
+        return pos.column;
+    if (pos.column == edge())
+        return n + pos.row;
+    if (pos.row == edge())
+        return 3 * n + 1 - pos.column;
+    return 4 * n + 1 - pos.row;
 }
 
 } // namespace orbalux

@@ -8,41 +8,41 @@
 
 namespace orbalux {
 
-/** Where a cell of the square game board lies. */
+/** Where a cell of the board lies. */
 enum class CellKind : std::uint8_t { Field, Corner, Border, Outside };
 
-/** A rectangular grid of cells; as the game board it is square with a border ring. */
+/** The square grid the player sees: an n x n field inside a ring of border cells. */
 class Board {
 public:
+    /** A board with no cells. */
     Board() = default;
-    /** rows, columns >= 0; every cell starts blank. */
-    Board(std::int16_t rows, std::int16_t columns);
+    /** 1 <= gridSize <= 15; border cells carry their numbers when showNumbers is on. */
+    Board(std::int16_t gridSize, bool showNumbers);
 
-    /** Drops every cell and makes rows x columns blank ones. */
-    void reset(std::int16_t rows, std::int16_t columns);
-
-    std::int16_t rows() const { return m_rows; }
-    std::int16_t columns() const { return m_columns; }
+    /** Rows and columns: the field and its two borders. */
+    std::int16_t side() const { return m_side; }
+    /** The far border's row and column. */
+    std::int16_t edge() const { return static_cast<std::int16_t>(m_side - 1); }
+    /** The number of playing cells per side, 0 for a board with no cells. */
+    std::int16_t fieldSize() const { return m_side >= 2 ? static_cast<std::int16_t>(m_side - 2) : std::int16_t{0}; }
     bool contains(CellPos pos) const;
 
     /** contains(pos); throws std::out_of_range otherwise, so no caller can stray off the board. */
     const Cell& cell(CellPos pos) const;
     Cell& cell(CellPos pos);
 
-    /** The last row and column index of a square board: the far border. */
-    std::int16_t edge() const { return static_cast<std::int16_t>(m_rows - 1); }
-    /** The number of playing cells per side of a square board, 0 when it has no field. */
-    std::int16_t fieldSize() const;
     /** Field, corner or border by position alone; Outside for cells not on this board. */
     CellKind kindOf(CellPos pos) const;
+
+    /** The number of border cell pos, 1..4n clockwise from the top left; 0 for other cells. */
+    int borderNumber(CellPos pos) const;
 
     friend bool operator==(const Board&, const Board&) = default;
 
 private:
     std::size_t indexOf(CellPos pos) const;
 
-    std::int16_t m_rows = 0;
-    std::int16_t m_columns = 0;
+    std::int16_t m_side = 0;
     std::vector<Cell> m_cells;
 };
 

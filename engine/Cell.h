@@ -1,21 +1,29 @@
 #pragma once
 
-#include "Colour.h"
+#include "CellPos.h"
 #include "SegmentKind.h"
 
-#include <string>
+#include <cstdint>
 
 namespace orbalux {
 
-/** Left means the grid's default: left-aligned, vertically centred. */
-enum class Alignment : std::uint8_t { Left, Centre };
+/** What a shot left in a border cell. */
+enum class ShotMark : std::uint8_t { None, Hit, Reflection, Deflection };
 
-/** What one grid cell shows: a text over an optional picture over a background. */
+/** What one board cell holds; how it looks is the window's business. */
 struct Cell {
-    std::string text;
-    Colour background = Colour::ToolTip;
-    Alignment alignment = Alignment::Left;
-    SegmentKind picture = SegmentKind::None;
+    /** The border number shown in the cell, 0 when the board shows none. */
+    std::int16_t number = 0;
+    ShotMark shot = ShotMark::None;
+    /** The deflection letter's code, for ShotMark::Deflection. */
+    std::int16_t letter = 0;
+    /** The other end of a deflection; (-1, -1) otherwise. */
+    CellPos partner{-1, -1};
+    /** The player's "O" on a field cell. */
+    bool marked = false;
+    /** An atom shown after "Solved!". */
+    bool atomRevealed = false;
+    SegmentKind trace = SegmentKind::None;
 
     friend bool operator==(const Cell&, const Cell&) = default;
 };

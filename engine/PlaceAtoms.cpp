@@ -16,29 +16,26 @@ std::int16_t drawIndex(RandomSource& random, int n)
 
 } // namespace
 
-void PlaceAtoms(GameState& state, RandomSource& random, Messenger& messenger)
+AtomDeal PlaceAtoms(std::int16_t gridSize, std::int16_t atomCount, RandomSource& random)
 {
-    state.AtomMap.clear();
+    AtomDeal deal;
     random.reseed();
-    const int n = std::clamp<int>(state.GridSize, 1, AtomLayout::kSide - 2);
+    const int n = std::clamp<int>(gridSize, 1, AtomLayout::kSide - 2);
     // More atoms than cells would never finish placing; the field takes as many as it holds.
-    const int wanted = std::clamp<int>(state.AtomCount, 0, n * n);
-    int placed = 0;
-    while (placed < wanted) {
+    const int wanted = std::clamp<int>(atomCount, 0, n * n);
+    while (deal.placed < wanted) {
         const std::int16_t row = drawIndex(random, n);
         const std::int16_t column = drawIndex(random, n);
         if (row == 0)
-            messenger.showMessage("Bad #1");
+            deal.complaints.emplace_back("Bad #1");
         if (column == 0)
-            messenger.showMessage("Bad #2");
-        if (row == 0 || column == 0 || state.AtomMap.hasAtom(row, column))
+            deal.complaints.emplace_back("Bad #2");
+        if (row == 0 || column == 0 || deal.AtomMap.hasAtom(row, column))
             continue;
-        state.LaserRow = row;
-        state.LaserCol = column;
-        state.AtomMap.place({row, column});
-        ++placed;
+        deal.AtomMap.place({row, column});
+        ++deal.placed;
     }
-    state.atomsInGame = static_cast<std::int16_t>(placed);
+    return deal;
 }
 
 } // namespace orbalux

@@ -1,16 +1,27 @@
 #pragma once
 
-#include "GameState.h"
-#include "Messenger.h"
+#include "AtomLayout.h"
 #include "RandomSource.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace orbalux {
 
+/** Where a new game's atoms hide, and what went wrong on the way. */
+struct AtomDeal {
+    AtomLayout AtomMap;
+    /** How many atoms were hidden. */
+    std::int16_t placed = 0;
+    /** "Bad #1" or "Bad #2" for each draw that fell outside the field, in order. */
+    std::vector<std::string> complaints;
+};
+
 /**
- * Empties AtomMap, reseeds random and hides min(AtomCount, GridSize squared) atoms in distinct
- * cells of the GridSize field (GridSize clamped to 1..15); records the number in atomsInGame.
- * A draw outside the field reports "Bad #1" (row) or "Bad #2" (column) and is discarded.
+ * Reseeds random and hides min(atomCount, gridSize squared) atoms in distinct cells of the
+ * gridSize x gridSize field (gridSize clamped to 1..15). A draw outside the field is discarded.
  */
-void PlaceAtoms(GameState& state, RandomSource& random, Messenger& messenger);
+AtomDeal PlaceAtoms(std::int16_t gridSize, std::int16_t atomCount, RandomSource& random);
 
 } // namespace orbalux

@@ -1,16 +1,35 @@
 #pragma once
 
-#include "GameState.h"
-#include "LaserWalk.h"
-#include "Messenger.h"
+#include "AtomLayout.h"
+#include "CellPos.h"
+#include "Outcome.h"
+#include "SegmentKind.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace orbalux {
 
+/** One picture of a shot's path: which kind, in which playing cell. */
+struct TraceSegment {
+    SegmentKind kind = SegmentKind::None;
+    CellPos cell;
+
+    friend bool operator==(const TraceSegment&, const TraceSegment&) = default;
+};
+
+/** What a laser walk yields. */
+struct LaserWalk {
+    Outcome outcome = Outcome::None;
+    CellPos finalCell;
+    std::vector<TraceSegment> trace;
+};
+
 /**
- * Fires from (LaserRow, LaserCol) across the board in use; leaves LaserRow, LaserCol on the
- * final cell and the outcome in ShotOutcome. An entry cell that is no border cell reports
- * "Bad logic #1 in Shoot()" and "Bad logic #2 in Shoot()" and yields Outcome::None.
+ * Walks a laser fired from the border cell entry into a gridSize x gridSize field (1..15).
+ * Pure: reads only atoms. Outcome None when entry is not a border cell other than a corner,
+ * or gridSize is out of range; then finalCell is entry and the trace is empty.
  */
-LaserWalk TraceLaser(GameState& state, Messenger& messenger);
+LaserWalk TraceLaser(const AtomLayout& atoms, std::int16_t gridSize, CellPos entry);
 
 } // namespace orbalux

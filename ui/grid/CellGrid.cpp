@@ -1,6 +1,5 @@
 #include "CellGrid.h"
 
-#include "CellColours.h"
 #include "CellGridAccessible.h"
 #include "PictureStore.h"
 
@@ -57,12 +56,27 @@ CellGrid::CellGrid(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void CellGrid::setBoard(const Board* board)
+void CellGrid::setCells(int rows, int columns, std::vector<CellLook> cells)
 {
-    m_board = board;
-    m_pressed = kNoCell;
-    updateGeometry();
+    const int columnsBefore = m_columns;
+    const bool resized = rows != m_rows || columns != m_columns;
+    m_rows = std::max(rows, 0);
+    m_columns = std::max(columns, 0);
+    cells.resize(static_cast<std::size_t>(m_rows * m_columns));
+    std::swap(m_cells, cells);
+    if (resized) {
+        m_pressed = kNoCell;
+        updateGeometry();
+    }
     update();
+    announceChanges(cells, resized ? -1 : columnsBefore);
+}
+
+const CellLook* CellGrid::look(int row, int column) const
+{
+    if (row < 0 || row >= m_rows || column < 0 || column >= m_columns)
+        return nullptr;
+    return &m_cells[static_cast<std::size_t>(row * m_columns + column)];
 }
 
 void CellGrid::setPictureStore(const PictureStore* store)
@@ -104,16 +118,6 @@ int CellGrid::columnWidth(int column) const
     if (column >= 0 && index < m_columnWidths.size() && m_columnWidths[index] != kUnsetWidth)
         return m_columnWidths[index];
     return m_defaultColumnWidth;
-}
-
-int CellGrid::rows() const
-{
-    return m_board ? m_board->rows() : 0;
-}
-
-int CellGrid::columns() const
-{
-    return m_board ? m_board->columns() : 0;
 }
 
 int CellGrid::columnLeft(int column) const
@@ -209,13 +213,11 @@ void CellGrid::paintEvent(QPaintEvent* event)
         for (int column = 0; column < columns(); ++column) {
             const QRect rect = cellRect(row, column);
             if (rect.intersects(event->rect()))
-                paintCell(painter, rect, m_board->cell(CellPos{static_cast<std::int16_t>(row),
-                                                               static_cast<std::int16_t>(column)}));
+                paintCell(painter, rect, *look(row, column));
         }
     }
     if (hasFocus())
         paintFocus(painter);
-    announceChanges();
 }
 
 void CellGrid::paintFocus(QPainter& painter) const
@@ -228,19 +230,17 @@ void CellGrid::paintFocus(QPainter& painter) const
     drawFrame(painter, rect.adjusted(kFocusDark, kFocusDark, -kFocusDark, -kFocusDark), kFocusLight, Qt::white);
 }
 
-// The grid learns of a change only by being asked to redraw, so it compares with what it last
-// told screen readers. Nobody listens while accessibility is off, so nothing is kept then.
-void CellGrid::announceChanges()
+// Nobody listens while accessibility is off. A grid of another shape is a new table altogether.
+void CellGrid::announceChanges(const std::vector<CellLook>& before, int columnsBefore)
 {
-    if (!QAccessible::isActive() || !m_board) {
-        m_announced.reset();
+    if (!QAccessible::isActive())
+        return;
+    if (columnsBefore != m_columns) {
+        CellGridAccessible::announceReset(*this);
         return;
     }
-    if (m_announced && *m_announced == *m_board)
-        return;
-    if (m_announced)
-        CellGridAccessible::announceChanges(*this, *m_announced, *m_board);
-    m_announced = *m_board;
+    for (std::size_t index = 0; index < m_cells.size(); ++index)
+        CellGridAccessible::announceChange(*this, static_cast<int>(index), before[index], m_cells[index]);
 }
 
 const QPixmap& CellGrid::scaledPicture(SegmentKind kind, QSize deviceSize)
@@ -258,21 +258,20 @@ const QPixmap& CellGrid::scaledPicture(SegmentKind kind, QSize deviceSize)
     return scaled.pixmap;
 }
 
-void CellGrid::paintCell(QPainter& painter, const QRect& rect, const Cell& cell)
+void CellGrid::paintCell(QPainter& painter, const QRect& rect, const CellLook& cell)
 {
-    painter.fillRect(rect, cellColour(cell.background));
+    painter.fillRect(rect, cell.background);
     if (m_pictures && cell.picture != SegmentKind::None && !m_pictures->picture(cell.picture).isNull()) {
         const qreal ratio = painter.device()->devicePixelRatioF();
         const QPixmap& picture = scaledPicture(cell.picture, (QSizeF(rect.size()) * ratio).toSize());
         painter.drawPixmap(QRectF(rect), picture, QRectF(picture.rect()));
     }
-    if (cell.text.empty())
+    if (cell.text.isEmpty())
         return;
-    if (cell.alignment == Alignment::Centre)
-        painter.drawText(rect, Qt::AlignCenter, QString::fromStdString(cell.text));
+    if (cell.centred)
+        painter.drawText(rect, Qt::AlignCenter, cell.text);
     else
-        painter.drawText(rect.adjusted(kTextPadding, 0, -kTextPadding, 0),
-                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(cell.text));
+        painter.drawText(rect.adjusted(kTextPadding, 0, -kTextPadding, 0), Qt::AlignLeft | Qt::AlignVCenter, cell.text);
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event)
@@ -290,6 +289,14 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event)
     const CellPos pressed = std::exchange(m_pressed, kNoCell);
     if (released == pressed && released != kNoCell)
         emit cellClicked(released.row, released.column);
+}
+
+// The second press of a double-click is no click of its own: a player who double-clicks by habit
+// fires one shot, not two, and a mark does not come and go at once.
+void CellGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_pressed = kNoCell;
+    event->accept();
 }
 
 void CellGrid::keyPressEvent(QKeyEvent* event)

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "Board.h"
+#include "CellLook.h"
+#include "CellPos.h"
 
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
-
-#include <optional>
 #include <vector>
 
 namespace orbalux {
@@ -15,8 +14,8 @@ namespace orbalux {
 class PictureStore;
 
 /**
- * A painted table of cells read from a Board: background, then the cell's trace picture, then
- * its text, with thin grid lines. Reports clicks; changes nothing itself. No headers, no scroll bars.
+ * A painted table of cells: background, then the cell's trace picture, then its text, with thin
+ * grid lines. Reports clicks; changes nothing itself. No headers, no scroll bars.
  * The keyboard moves a current cell with the arrows and clicks it with Space or Enter; screen
  * readers see a table whose cells are named by their text (CellGridAccessible).
  */
@@ -26,9 +25,11 @@ class CellGrid : public QWidget {
 public:
     explicit CellGrid(QWidget* parent = nullptr);
 
-    /** Draws board, which must outlive this grid; nullptr draws an empty grid. Repaints and
-     *  refreshes the size hint, so call it again after the board changes its size. */
-    void setBoard(const Board* board);
+    /**
+     * Shows rows x columns cells given row by row (missing ones blank), repaints, refreshes the
+     * size hint and tells screen readers what changed since the cells shown before.
+     */
+    void setCells(int rows, int columns, std::vector<CellLook> cells);
     /** Where cell pictures come from; nullptr draws none. */
     void setPictureStore(const PictureStore* store);
 
@@ -47,8 +48,10 @@ public:
     /** The cell under point, or (-1, -1) off the cells. */
     CellPos cellAt(QPoint point) const;
 
-    /** The board drawn, or nullptr. */
-    const Board* board() const { return m_board; }
+    int rows() const { return m_rows; }
+    int columns() const { return m_columns; }
+    /** The look of cell (row, column), or nullptr off the grid. */
+    const CellLook* look(int row, int column) const;
 
     /** The cell the keyboard acts on, kept on the board; (-1, -1) when there are no cells. */
     CellPos currentCell() const;
@@ -66,32 +69,31 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    int rows() const;
-    int columns() const;
     int columnLeft(int column) const;
     int rowTop(int row) const;
     int rowAt(int y) const;
     int columnAt(int x) const;
-    void paintCell(QPainter& painter, const QRect& rect, const Cell& cell);
+    void paintCell(QPainter& painter, const QRect& rect, const CellLook& cell);
     const QPixmap& scaledPicture(SegmentKind kind, QSize deviceSize);
     void paintFocus(QPainter& painter) const;
     void moveCurrentCell(int rowStep, int columnStep);
     bool clickCurrentCell(bool repeated);
-    void announceChanges();
+    void announceChanges(const std::vector<CellLook>& before, int columnsBefore);
 
-    const Board* m_board = nullptr;
+    int m_rows = 0;
+    int m_columns = 0;
+    std::vector<CellLook> m_cells;
     const PictureStore* m_pictures = nullptr;
     int m_rowHeight = 27;
     int m_defaultColumnWidth = 27;
     std::vector<int> m_columnWidths;
     CellPos m_pressed{-1, -1};
     CellPos m_current{0, 0};
-    // What screen readers were last told the board holds, to tell them what a repaint changed.
-    std::optional<Board> m_announced;
 
     // Smooth scaling is the dearest part of a paint, so each picture is scaled once per cell size.
     struct ScaledPicture {

@@ -2,21 +2,15 @@
 
 #include "CellGrid.h"
 #include "CellGridCellAccessible.h"
-#include "CellMeaning.h"
 
 namespace orbalux {
 
 namespace {
 
-int indexOf(const Board& board, CellPos cell)
-{
-    return cell.row * board.columns() + cell.column;
-}
-
-void announceCell(CellGrid& grid, const Board& board, CellPos cell, QAccessible::Event change)
+void announceCell(CellGrid& grid, int index, QAccessible::Event change)
 {
     QAccessibleEvent event(&grid, change);
-    event.setChild(indexOf(board, cell));
+    event.setChild(index);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -39,30 +33,24 @@ QAccessibleInterface* CellGridAccessible::create(const QString& className, QObje
     return grid ? new CellGridAccessible(grid) : nullptr;
 }
 
-void CellGridAccessible::announceChanges(CellGrid& grid, const Board& before, const Board& after)
+void CellGridAccessible::announceReset(CellGrid& grid)
 {
-    if (before.rows() != after.rows() || before.columns() != after.columns()) {
-        QAccessibleTableModelChangeEvent reset(&grid, QAccessibleTableModelChangeEvent::ModelReset);
-        QAccessible::updateAccessibility(&reset);
-        return;
-    }
-    for (std::int16_t row = 0; row < after.rows(); ++row) {
-        for (std::int16_t column = 0; column < after.columns(); ++column) {
-            const CellPos pos{row, column};
-            const Cell& was = before.cell(pos);
-            const Cell& now = after.cell(pos);
-            if (was.text != now.text)
-                announceCell(grid, after, pos, QAccessible::NameChanged);
-            if (cellMeaning(was) != cellMeaning(now))
-                announceCell(grid, after, pos, QAccessible::DescriptionChanged);
-        }
-    }
+    QAccessibleTableModelChangeEvent reset(&grid, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
+}
+
+void CellGridAccessible::announceChange(CellGrid& grid, int index, const CellLook& before, const CellLook& after)
+{
+    if (before.text != after.text)
+        announceCell(grid, index, QAccessible::NameChanged);
+    if (before.description != after.description)
+        announceCell(grid, index, QAccessible::DescriptionChanged);
 }
 
 void CellGridAccessible::announceFocus(CellGrid& grid, CellPos cell)
 {
-    if (grid.board() && grid.board()->contains(cell))
-        announceCell(grid, *grid.board(), cell, QAccessible::Focus);
+    if (grid.look(cell.row, cell.column))
+        announceCell(grid, cell.row * grid.columns() + cell.column, QAccessible::Focus);
 }
 
 CellGrid* CellGridAccessible::grid() const
@@ -174,12 +162,12 @@ int CellGridAccessible::selectedRowCount() const
 
 int CellGridAccessible::columnCount() const
 {
-    return grid()->board() ? grid()->board()->columns() : 0;
+    return grid()->columns();
 }
 
 int CellGridAccessible::rowCount() const
 {
-    return grid()->board() ? grid()->board()->rows() : 0;
+    return grid()->rows();
 }
 
 QList<int> CellGridAccessible::selectedColumns() const

@@ -9,12 +9,12 @@
 
 namespace orbalux {
 
-class Board;
 class CellGrid;
+struct CellLook;
 
 /**
  * A CellGrid as screen readers see it: a table of rows x columns cells, each named by the text
- * it shows and described by what its colour, mark and picture mean (cellMeaning). Cells have no
+ * it shows and described by what its colour, mark and picture mean. Cells have no
  * selection and no headers. Made by create(), which CellGrid installs as an accessibility factory.
  */
 class CellGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -25,8 +25,10 @@ public:
 
     /** The factory for QAccessible::installFactory: an interface for every CellGrid, else nullptr. */
     static QAccessibleInterface* create(const QString& className, QObject* object);
-    /** Tells screen readers what changed on grid's board from before to after. */
-    static void announceChanges(CellGrid& grid, const Board& before, const Board& after);
+    /** Tells screen readers that grid holds a table of another shape. */
+    static void announceReset(CellGrid& grid);
+    /** Tells screen readers what changed in the cell at index (row by row) from before to after. */
+    static void announceChange(CellGrid& grid, int index, const CellLook& before, const CellLook& after);
     /** Tells screen readers that cell of grid has the keyboard focus. */
     static void announceFocus(CellGrid& grid, CellPos cell);
 

@@ -1,7 +1,6 @@
 #include "CellGridCellAccessible.h"
 
 #include "CellGrid.h"
-#include "CellMeaning.h"
 
 #include <QWindow>
 
@@ -11,11 +10,9 @@ CellGridCellAccessible::CellGridCellAccessible(CellGrid* grid, CellPos cell) : m
 {
 }
 
-const Cell* CellGridCellAccessible::cell() const
+const CellLook* CellGridCellAccessible::cell() const
 {
-    if (!m_grid || !m_grid->board() || !m_grid->board()->contains(m_pos))
-        return nullptr;
-    return &m_grid->board()->cell(m_pos);
+    return m_grid ? m_grid->look(m_pos.row, m_pos.column) : nullptr;
 }
 
 bool CellGridCellAccessible::isValid() const
@@ -61,12 +58,12 @@ int CellGridCellAccessible::indexOfChild(const QAccessibleInterface*) const
 
 QString CellGridCellAccessible::text(QAccessible::Text t) const
 {
-    const Cell* shown = cell();
+    const CellLook* shown = cell();
     if (!shown)
         return {};
     switch (t) {
-    case QAccessible::Name: return QString::fromStdString(shown->text);
-    case QAccessible::Description: return cellMeaning(*shown);
+    case QAccessible::Name: return shown->text;
+    case QAccessible::Description: return shown->description;
     default: return {};
     }
 }

@@ -7,12 +7,12 @@
 
 namespace orbalux {
 
-struct Cell;
+struct CellLook;
 class CellGrid;
 
 /**
  * One cell of a CellGrid for screen readers: named by its text, described by its meaning.
- * Reads the board live, so it always tells what the grid shows now; invalid once its cell
+ * Reads the grid live, so it always tells what the grid shows now; invalid once its cell
  * is off the board or the grid is gone.
  */
 class CellGridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
@@ -47,7 +47,7 @@ public:
     QAccessibleInterface* table() const override;
 
 private:
-    const Cell* cell() const;
+    const CellLook* cell() const;
 
     QPointer<CellGrid> m_grid;
     CellPos m_pos;

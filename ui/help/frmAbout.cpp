@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "AppIcon.h"
+#include "DialogParts.h"
 #include "StartSysInfo.h"
 #include "Twips.h"
 
@@ -19,16 +20,6 @@ const QString kDescription = QStringLiteral(
 const QString kDisclaimer = QStringLiteral("Orbalux is free to play and to share, and it comes with no warranty.");
 
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 QFrame* makeLine(QWidget* parent, const QColor& colour)
 {
     auto* line = new QFrame(parent);
@@ -42,62 +33,61 @@ QFrame* makeLine(QWidget* parent, const QColor& colour)
 
 } // namespace
 
-frmAbout::frmAbout(const PlatformServices& platform, Messenger& messenger, QWidget* parent)
+frmAbout::frmAbout(const TwipScale& twips, const PlatformServices& platform, Messenger& messenger, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_messenger(messenger)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(m_twips(5730), m_twips(3555));
-    createControls();
-    createLabels();
-    createEtchedLine();
+    setDialogFrame(*this, true);
+    setFixedSize(twips(5730), twips(3555));
+    createControls(twips);
+    createLabels(twips);
+    createEtchedLine(twips);
     fillIn();
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }
 
 // Created in tab order; Escape reaches OK through the dialog's own reject.
-void frmAbout::createControls()
+void frmAbout::createControls(const TwipScale& twips)
 {
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
-    m_twips.place(m_cmdOK, 4245, 2625, 1260, 345);
+    twips.place(m_cmdOK, 4245, 2625, 1260, 345);
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
     m_picIcon->setPixmap(appIcon(32).pixmap(32));
     m_picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_twips.place(m_picIcon, 240, 240, 540, 540);
+    twips.place(m_picIcon, 240, 240, 540, 540);
     m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    m_twips.place(m_cmdSysInfo, 4260, 3075, 1245, 345);
+    twips.place(m_cmdSysInfo, 4260, 3075, 1245, 345);
 }
 
-void frmAbout::createLabels()
+void frmAbout::createLabels(const TwipScale& twips)
 {
     m_lblDescription = makeLabel(this, "lblDescription", kDescription);
-    m_twips.place(m_lblDescription, 1050, 1125, 3885, 1170);
+    twips.place(m_lblDescription, 1050, 1125, 3885, 1170);
     m_lblDisclaimer = makeLabel(this, "lblDisclaimer", kDisclaimer);
-    m_twips.place(m_lblDisclaimer, 255, 2625, 2910, 825);
+    twips.place(m_lblDisclaimer, 255, 2625, 2910, 825);
     m_lblTitle = makeLabel(this, "lblTitle", QString());
     QFont titleFont = m_lblTitle->font();
     titleFont.setFamilies({QStringLiteral("MS Sans Serif"), titleFont.family()});
     titleFont.setPointSizeF(13.5);
     titleFont.setBold(true);
     m_lblTitle->setFont(titleFont);
-    m_twips.place(m_lblTitle, 1050, 240, 3885, 480);
-    m_lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version: 1.1"));
-    m_twips.place(m_lblVersion, 1080, 780, 3885, 225);
+    twips.place(m_lblTitle, 1050, 240, 3885, 480);
+    m_lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version: " ORBALUX_VERSION));
+    twips.place(m_lblVersion, 1080, 780, 3885, 225);
 }
 
 // A grey line over a white one reads as a groove cut across the box.
-void frmAbout::createEtchedLine()
+void frmAbout::createEtchedLine(const TwipScale& twips)
 {
     QFrame* shadow = makeLine(this, QColor(0x80, 0x80, 0x80));
-    shadow->setGeometry(m_twips(90), m_twips(2445), m_twips(5654 - 90), 1);
+    shadow->setGeometry(twips(90), twips(2445), twips(5654 - 90), 1);
     QFrame* light = makeLine(this, QColor(0xFF, 0xFF, 0xFF));
-    light->setGeometry(m_twips(105), m_twips(2460), m_twips(5654 - 105), 2);
+    light->setGeometry(twips(105), twips(2460), twips(5654 - 105), 2);
 }
 
 void frmAbout::fillIn()

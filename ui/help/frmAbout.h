@@ -3,14 +3,14 @@
 #include "Messenger.h"
 #include "PlatformServices.h"
 
-#include "Twips.h"
-
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 
 namespace orbalux {
+
+class TwipScale;
 
 /**
  * The About box: title, version, icon, a description, a notice and a button that starts the
@@ -21,26 +21,17 @@ class frmAbout : public QDialog {
 
 public:
     /** Creates the box hidden; platform's services and messenger must outlive it. */
-    frmAbout(const PlatformServices& platform, Messenger& messenger, QWidget* parent = nullptr);
+    frmAbout(const TwipScale& twips, const PlatformServices& platform, Messenger& messenger, QWidget* parent = nullptr);
 
-    /** The box's own controls, named as on the form; they live as long as the box. */
-    QPushButton* cmdOK() const { return m_cmdOK; }
-    QPushButton* cmdSysInfo() const { return m_cmdSysInfo; }
-    QLabel* picIcon() const { return m_picIcon; }
-    QLabel* lblTitle() const { return m_lblTitle; }
-    QLabel* lblVersion() const { return m_lblVersion; }
-    QLabel* lblDescription() const { return m_lblDescription; }
-    QLabel* lblDisclaimer() const { return m_lblDisclaimer; }
-
-private:
-    TwipScale m_twips;
-    void createControls();
-    void createLabels();
-    void createEtchedLine();
-    void fillIn();
-
+private slots:
     void cmdOK_Click();
     void cmdSysInfo_Click();
+
+private:
+    void createControls(const TwipScale& twips);
+    void createLabels(const TwipScale& twips);
+    void createEtchedLine(const TwipScale& twips);
+    void fillIn();
 
     PlatformServices m_platform;
     Messenger& m_messenger;

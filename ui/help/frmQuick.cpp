@@ -1,6 +1,8 @@
 #include "frmQuick.h"
 
 #include "CellGrid.h"
+#include "CellLook.h"
+#include "DialogParts.h"
 #include "Twips.h"
 
 #include <QFontMetrics>
@@ -39,21 +41,21 @@ const QString kLabel4 = QStringLiteral(
     "change your mind about a marked cell, click it again to have the \"O\" removed.  When you think you have all "
     "of the atoms marked, click the \"Solved!\" button to see where if you are right.");
 
-struct LegendEntry {
-    const char* text;
-    Alignment alignment;
-    Colour background;
-};
-
 // Symbol and caption for each outcome, in the colours the board gives them.
-constexpr LegendEntry kLegend[] = {
-    {"H", Alignment::Centre, Colour::Red},
-    {"Hit", Alignment::Left, Colour::ToolTip},
-    {"R", Alignment::Centre, Colour::Yellow},
-    {"Reflection", Alignment::Left, Colour::ToolTip},
-    {"a", Alignment::Centre, Colour::Lime},
-    {"Deflection entry and exit", Alignment::Left, Colour::ToolTip},
-};
+std::vector<CellLook> legendLooks()
+{
+    const auto caption = [](const char* text) {
+        return CellLook{QString::fromLatin1(text), toolTipColour(), false, SegmentKind::None, QString()};
+    };
+    return {
+        {QStringLiteral("H"), QColor(0xFF0000), true, SegmentKind::None, QStringLiteral("hit")},
+        caption("Hit"),
+        {QStringLiteral("R"), QColor(0xFFFF00), true, SegmentKind::None, QStringLiteral("reflection")},
+        caption("Reflection"),
+        {QStringLiteral("a"), QColor(0x00FF00), true, SegmentKind::None, QStringLiteral("deflection")},
+        caption("Deflection entry and exit"),
+    };
+}
 
 constexpr int kLabelLeft = 120;
 constexpr double kSmallestPointSize = 6.0;
@@ -69,17 +71,17 @@ bool fits(const QLabel& label, const QFont& font)
 
 } // namespace
 
-frmQuick::frmQuick(QWidget* parent)
+frmQuick::frmQuick(const TwipScale& twips, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Orbalux Quick Help"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(m_twips(6555), m_twips(6405));
-    createControls();
+    setDialogFrame(*this, false);
+    setFixedSize(twips(6555), twips(6405));
+    createControls(twips);
     fitTexts();
     orderFocus();
     fillLegend();
-    sizeLegend();
+    sizeLegend(twips);
     connect(m_cmdOK, &QPushButton::clicked, this, &frmQuick::cmdOK_Click);
 }
 
@@ -93,33 +95,28 @@ void frmQuick::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void frmQuick::addLabel(const char* name, const QString& text, int top, int height)
+void frmQuick::addLabel(const TwipScale& twips, const char* name, const QString& text, int top, int height)
 {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_twips.place(label, kLabelLeft, top, kLabelWidth, height);
+    twips.place(makeLabel(this, name, text), kLabelLeft, top, kLabelWidth, height);
 }
 
-void frmQuick::createControls()
+void frmQuick::createControls(const TwipScale& twips)
 {
-    addLabel("Label1", kLabel1, 120, 855);
-    addLabel("Label2", kLabel2, 960, 855);
+    addLabel(twips, "Label1", kLabel1, 120, 855);
+    addLabel(twips, "Label2", kLabel2, 960, 855);
     m_msfLegend = new CellGrid(this);
     m_msfLegend->setObjectName(QStringLiteral("msfLegend"));
     m_msfLegend->setAccessibleName(QStringLiteral("Legend"));
-    m_twips.place(m_msfLegend, 600, 1920, 5175, 495);
-    addLabel("Label3", kLabel3, 2520, 375);
-    addLabel("Label5", kLabel5, 3000, 495);
-    addLabel("Label6", kLabel6, 3480, 375);
-    addLabel("Label7", kLabel7, 3960, 615);
-    addLabel("Label4", kLabel4, 4680, 855);
+    twips.place(m_msfLegend, 600, 1920, 5175, 495);
+    addLabel(twips, "Label3", kLabel3, 2520, 375);
+    addLabel(twips, "Label5", kLabel5, 3000, 495);
+    addLabel(twips, "Label6", kLabel6, 3480, 375);
+    addLabel(twips, "Label7", kLabel7, 3960, 615);
+    addLabel(twips, "Label4", kLabel4, 4680, 855);
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
-    m_twips.place(m_cmdOK, 5280, 5880, 1215, 375);
+    twips.place(m_cmdOK, 5280, 5880, 1215, 375);
 }
 
 // The boxes were drawn for a narrower font than most desktops have, so the paragraphs shrink
@@ -146,25 +143,20 @@ void frmQuick::orderFocus()
 
 void frmQuick::fillLegend()
 {
-    for (std::int16_t column = 0; column < m_legend.columns(); ++column) {
-        const LegendEntry& entry = kLegend[column];
-        Cell& cell = m_legend.cell({0, column});
-        cell.text = entry.text;
-        cell.alignment = entry.alignment;
-        cell.background = entry.background;
-    }
-    m_msfLegend->setBoard(&m_legend);
+    std::vector<CellLook> looks = legendLooks();
+    const int columns = static_cast<int>(looks.size());
+    m_msfLegend->setCells(1, columns, std::move(looks));
 }
 
 // The two short captions keep the grid's default width, chosen here so that together they take
 // what the symbols, the long caption and the grid lines leave of the control's width.
-void frmQuick::sizeLegend()
+void frmQuick::sizeLegend(const TwipScale& twips)
 {
-    const int lines = m_legend.columns() + 1;
-    const int symbol = m_twips(400);
-    const int longCaption = m_twips(2000);
+    const int lines = m_msfLegend->columns() + 1;
+    const int symbol = twips(400);
+    const int longCaption = twips(2000);
     const int caption = (m_msfLegend->width() - 3 * symbol - longCaption - lines) / 2;
-    m_msfLegend->setRowHeight(m_twips(400));
+    m_msfLegend->setRowHeight(twips(400));
     m_msfLegend->setColumnWidth(caption);
     for (const int column : {0, 2, 4})
         m_msfLegend->setColumnWidth(column, symbol);

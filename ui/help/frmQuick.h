@@ -1,9 +1,5 @@
 #pragma once
 
-#include "Board.h"
-
-#include "Twips.h"
-
 #include <QDialog>
 
 class QPushButton;
@@ -11,6 +7,7 @@ class QPushButton;
 namespace orbalux {
 
 class CellGrid;
+class TwipScale;
 
 /**
  * The quick help window: the rules in a few paragraphs and a legend of the three outcomes of a
@@ -21,30 +18,22 @@ class frmQuick : public QDialog {
 
 public:
     /** Creates the window hidden, its legend filled. */
-    explicit frmQuick(QWidget* parent = nullptr);
-
-    /** The legend's cells: symbols and captions of hit, reflection and deflection. */
-    const Board& legend() const { return m_legend; }
-
-    /** The window's own controls, named as on the form; they live as long as the window. */
-    CellGrid* msfLegend() const { return m_msfLegend; }
-    QPushButton* cmdOK() const { return m_cmdOK; }
+    frmQuick(const TwipScale& twips, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
+private slots:
+    void cmdOK_Click();
+
 private:
-    TwipScale m_twips;
-    void addLabel(const char* name, const QString& text, int top, int height);
-    void createControls();
+    void addLabel(const TwipScale& twips, const char* name, const QString& text, int top, int height);
+    void createControls(const TwipScale& twips);
     void fitTexts();
     void orderFocus();
     void fillLegend();
-    void sizeLegend();
+    void sizeLegend(const TwipScale& twips);
 
-    void cmdOK_Click();
-
-    Board m_legend{1, 6};
     CellGrid* m_msfLegend = nullptr;
     QPushButton* m_cmdOK = nullptr;
 };

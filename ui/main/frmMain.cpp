@@ -1,15 +1,12 @@
 #include "frmMain.h"
 
-#include "AboutCommand.h"
-#include "NewGame.h"
+#include "BoardLook.h"
+#include "CellGrid.h"
 #include "OpenInstructions.h"
-#include "NumberText.h"
-#include "Shot.h"
-#include "SolveGame.h"
-#include "BoardClick.h"
-#include "SettingsCommand.h"
-#include "Twips.h"
+#include "SettingsVerdict.h"
+#include "frmAbout.h"
 #include "frmOptions.h"
+#include "frmQuick.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,9 +25,9 @@ const char* const kNewGameQuestion = "You are already in a game.  Do you want to
 const char* const kOverflowMessage =
     "You have choosen a grid size larger than what can fit on your screen.  Try using a smaller grid.";
 
-QString labelNumber(long long n)
+std::string startUpErrorText(const PictureError& error)
 {
-    return QString::fromStdString(plainNumber(n));
+    return "Error Number: " + std::to_string(error.number) + " occured.  " + error.description.toStdString();
 }
 
 // Start-up, a new game and "Solved!" show the busy pointer while they run.
@@ -45,15 +42,23 @@ void showNormalPointer()
         QApplication::restoreOverrideCursor();
 }
 
-} // namespace
-
-std::string startUpErrorText(const PictureError& error)
+QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut = {})
 {
-    return "Error Number: " + plainNumber(error.number) + " occured.  " + error.description.toStdString();
+    QAction* item = menu->addAction(text);
+    item->setObjectName(QString::fromLatin1(name));
+    item->setShortcut(shortcut);
+    return item;
 }
 
-frmMain::frmMain(GameState& state, Messenger& messenger, RandomSource& random, const Clock& clock, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_messenger(messenger), m_random(random), m_clock(clock)
+} // namespace
+
+// The layouts were drawn for a font in which these, the tightest captions, just fit.
+frmMain::frmMain(Messenger& messenger, RandomSource& random, const Clock& clock, QWidget* parent)
+    : QMainWindow(parent)
+    , m_messenger(messenger)
+    , m_random(random)
+    , m_clock(clock)
+    , m_twips({{"Atoms on Board:", 1215}, {"Atoms in Game:", 1335}, {"Best Score:", 855}})
 {
     setWindowTitle(QStringLiteral("Orbalux"));
     auto* area = new QWidget(this);
@@ -70,61 +75,70 @@ frmMain::~frmMain() = default;
 void frmMain::createMenus()
 {
     QMenu* mnFile = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(mnFile->addAction(QStringLiteral("&New Game")), &QAction::triggered, this, &frmMain::mnNewGame_Click);
-    connect(mnFile->addAction(QStringLiteral("&Settings")), &QAction::triggered, this, &frmMain::mnSettings_Click);
-    connect(mnFile->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &frmMain::mnExit_Click);
+    connect(addMenuItem(mnFile, "mnNewGame", QStringLiteral("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+        &QAction::triggered, this, &frmMain::mnNewGame_Click);
+    connect(addMenuItem(mnFile, "mnSettings", QStringLiteral("&Settings")), &QAction::triggered, this,
+        &frmMain::mnSettings_Click);
+    connect(addMenuItem(mnFile, "mnExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+        &QAction::triggered, this, &frmMain::mnExit_Click);
     QMenu* mnHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    connect(mnHelp->addAction(QStringLiteral("&Quick Help")), &QAction::triggered, this, &frmMain::mnQuickHelp_Click);
-    connect(mnHelp->addAction(QStringLiteral("&Instructions")), &QAction::triggered, this,
+    connect(addMenuItem(mnHelp, "mnQuickHelp", QStringLiteral("&Quick Help"), QKeySequence(Qt::Key_F1)),
+        &QAction::triggered, this, &frmMain::mnQuickHelp_Click);
+    connect(addMenuItem(mnHelp, "mnuDocumentation", QStringLiteral("&Instructions")), &QAction::triggered, this,
         &frmMain::mnuDocumentation_Click);
-    connect(mnHelp->addAction(QStringLiteral("&About")), &QAction::triggered, this, &frmMain::mnAbout_Click);
+    connect(addMenuItem(mnHelp, "mnAbout", QStringLiteral("&About")), &QAction::triggered, this,
+        &frmMain::mnAbout_Click);
 }
 
 void frmMain::createButtons(QWidget* area)
 {
     m_cmdNewGame = new QPushButton(QStringLiteral("New Game"), area);
+    m_cmdNewGame->setObjectName(QStringLiteral("cmdNewGame"));
     m_cmdNewGame->setGeometry(m_twips(120), m_twips(120), m_twips(1095), m_twips(375));
     connect(m_cmdNewGame, &QPushButton::clicked, this, &frmMain::cmdNewGame_Click);
     m_cmdSolved = new QPushButton(QStringLiteral("Solved!"), area);
+    m_cmdSolved->setObjectName(QStringLiteral("cmdSolved"));
     m_cmdSolved->setGeometry(m_twips(1320), m_twips(120), m_twips(1095), m_twips(375));
     connect(m_cmdSolved, &QPushButton::clicked, this, &frmMain::cmdSolved_Click);
 }
 
-QLabel* frmMain::addLabel(QWidget* area, const QString& text, int left, int top, int width, int height,
+QLabel* frmMain::addLabel(QWidget* area, const char* name, const QString& text, QRect twipsRect,
     Qt::Alignment alignment)
 {
     auto* label = new QLabel(text, area);
-    m_twips.place(label, left, top, width, height);
-    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setObjectName(QString::fromLatin1(name));
+    m_twips.place(label, twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height());
+    label->setAlignment(alignment);
     return label;
 }
 
 void frmMain::createLabels(QWidget* area)
 {
-    addLabel(area, QStringLiteral("Atoms on Board:"), 2520, 120, 1215, 255, Qt::AlignRight);
-    m_lblAtoms = addLabel(area, QString(), 3840, 120, 255, 255, Qt::AlignLeft);
-    addLabel(area, QStringLiteral("Atoms in Game:"), 2400, 360, 1335, 255, Qt::AlignRight);
-    m_lblAtomsInGame = addLabel(area, QString(), 3840, 360, 375, 255, Qt::AlignLeft);
-    addLabel(area, QStringLiteral("Best Score:"), 120, 600, 855, 255, Qt::AlignRight);
-    m_lblBestScore = addLabel(area, QString(), 1080, 600, 375, 255, Qt::AlignLeft);
-    addLabel(area, QStringLiteral("Score:"), 3240, 600, 495, 255, Qt::AlignRight);
-    m_lblScore = addLabel(area, QString(), 3840, 600, 375, 255, Qt::AlignLeft);
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    addLabel(area, "Label1", QStringLiteral("Atoms on Board:"), {2520, 120, 1215, 255}, right);
+    m_lblAtoms = addLabel(area, "lblAtoms", QString(), {3840, 120, 255, 255}, left);
+    addLabel(area, "Label2", QStringLiteral("Atoms in Game:"), {2400, 360, 1335, 255}, right);
+    m_lblAtomsInGame = addLabel(area, "lblAtomsInGame", QString(), {3840, 360, 375, 255}, left);
+    addLabel(area, "Label3", QStringLiteral("Best Score:"), {120, 600, 855, 255}, right);
+    m_lblBestScore = addLabel(area, "lblBestScore", QString(), {1080, 600, 375, 255}, left);
+    addLabel(area, "Label4", QStringLiteral("Score:"), {3240, 600, 495, 255}, right);
+    m_lblScore = addLabel(area, "lblScore", QString(), {3840, 600, 375, 255}, left);
     // A number read out alone means nothing, so each tells a screen reader what it counts.
     m_lblAtoms->setAccessibleDescription(QStringLiteral("Atoms on Board"));
     m_lblAtomsInGame->setAccessibleDescription(QStringLiteral("Atoms in Game"));
     m_lblBestScore->setAccessibleDescription(QStringLiteral("Best Score"));
     m_lblScore->setAccessibleDescription(QStringLiteral("Score"));
     // The instructions run to four lines in today's fonts, so the label may reach down to the board.
-    m_lblResults = addLabel(area, QString(), 4200, 120, 3975, 825, Qt::AlignLeft);
-    m_lblResults->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblResults = addLabel(area, "lblResults", QString(), {4200, 120, 3975, 825}, Qt::AlignLeft | Qt::AlignTop);
     m_lblResults->setWordWrap(true);
 }
 
 void frmMain::createBoard(QWidget* area)
 {
     m_msfGrid = new CellGrid(area);
+    m_msfGrid->setObjectName(QStringLiteral("msfGrid"));
     m_msfGrid->move(m_twips(120), m_twips(960));
-    m_msfGrid->setBoard(&m_state.board);
     m_msfGrid->setPictureStore(&m_pictures);
     m_msfGrid->setRowHeight(m_twips(kCellTwips));
     m_msfGrid->setColumnWidth(m_twips(kCellTwips));
@@ -134,53 +148,29 @@ void frmMain::createBoard(QWidget* area)
     QWidget::setTabOrder(m_cmdNewGame, m_cmdSolved);
     QWidget::setTabOrder(m_cmdSolved, m_msfGrid);
     m_msfGrid->setFocus();
-
-    // The picture store is a grid of its own that is never shown: row k holds picture kind k.
-    m_neverBoard.reset(kSegmentKindCount, 1);
-    m_msfNever = new CellGrid(area);
-    m_msfNever->setGeometry(m_twips(5640), m_twips(1560), m_twips(1095), m_twips(2055));
-    m_msfNever->setBoard(&m_neverBoard);
-    m_msfNever->setPictureStore(&m_pictures);
-    m_msfNever->hide();
 }
 
 bool frmMain::startUp(const QString& pictureDirectory)
 {
-    m_state.BestScore = 99;
-    m_lblBestScore->setText(labelNumber(m_state.BestScore));
+    m_lblBestScore->setText(QString::number(m_run.BestScore()));
     showBusyPointer();
-    // The dialog takes the start values (5 atoms, 8 by 8) into its bars and the game state.
-    m_frmOptions = new frmOptions(m_state, this);
-    const std::optional<PictureError> error = FillPictureStore(pictureDirectory);
+    m_frmOptions = new frmOptions(m_twips, this);
+    m_frmOptions->setObjectName(QStringLiteral("frmOptions"));
+    const std::optional<PictureError> error = m_pictures.load(pictureDirectory);
     if (error) {
         showNormalPointer();
         m_messenger.showMessage(startUpErrorText(*error));
         return false;
     }
-    cmdNewGame_Click();
+    startNewGame();
     return true;
-}
-
-std::optional<PictureError> frmMain::FillPictureStore(const QString& directory)
-{
-    for (int kind = 1; kind < kSegmentKindCount; ++kind)
-        m_neverBoard.cell({static_cast<std::int16_t>(kind), 0}).picture = static_cast<SegmentKind>(kind);
-    return m_pictures.load(directory);
 }
 
 void frmMain::cmdNewGame_Click()
 {
-    if (m_state.GameInProgress && !m_messenger.askYesNo(kNewGameQuestion))
+    if (m_game.GameInProgress() && !m_messenger.askYesNo(kNewGameQuestion))
         return;
-    showBusyPointer();
-    hide();
-    SetUpNewGame(m_state, m_random, m_messenger);
-    layOutBoardControl();
-    refresh();
-    showNormalPointer();
-    show();
-    fitBoard();
-    StartGameClock(m_state, m_clock);
+    startNewGame();
 }
 
 void frmMain::mnNewGame_Click()
@@ -188,12 +178,24 @@ void frmMain::mnNewGame_Click()
     cmdNewGame_Click();
 }
 
-void frmMain::layOutBoardControl()
+void frmMain::startNewGame()
 {
-    m_msfGrid->setBoard(&m_state.board);
-    m_msfGrid->setRowHeight(m_twips(kCellTwips));
-    m_msfGrid->setColumnWidth(m_twips(kCellTwips));
-    m_msfGrid->resize(m_msfGrid->sizeHint());
+    showBusyPointer();
+    hide();
+    m_game = Game(m_settings, m_random);
+    showMessages(m_game.dealComplaints());
+    m_resultsText = QString::fromStdString(m_game.instructionText());
+    refresh();
+    showNormalPointer();
+    show();
+    fitBoard();
+    m_game.StartGameClock(m_clock.secondsSinceMidnight());
+}
+
+void frmMain::showMessages(const std::vector<std::string>& messages)
+{
+    for (const std::string& message : messages)
+        m_messenger.showMessage(message);
 }
 
 void frmMain::fitBoard()
@@ -234,48 +236,54 @@ QSize frmMain::innerSizeWhenMaximized() const
 void frmMain::cmdSolved_Click()
 {
     showBusyPointer();
-    const SolveResult result = SolveGame(m_state, m_clock);
+    const SolveResult result = m_game.SolveGame(m_clock.secondsSinceMidnight());
     showNormalPointer();
-    if (result.kind == SolveResult::Kind::WrongMarkCount)
+    if (result.kind == SolveResult::Kind::WrongMarkCount) {
         m_messenger.showMessage(result.text);
+        return;
+    }
+    m_resultsText = QString::fromStdString(result.text);
+    if (result.kind == SolveResult::Kind::AllFound)
+        m_run.recordFullSolution(m_game.Score());
     refresh();
 }
 
 void frmMain::msfGrid_Click(int row, int column)
 {
-    ClickBoardCell(m_state, {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)}, m_messenger);
+    const ClickResult result = m_game.ClickBoardCell(
+        {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)}, m_settings.TraceShots);
+    if (!result.message.empty())
+        m_messenger.showMessage(result.message);
+    if (result.shot) {
+        showMessages(result.shot->complaints);
+        if (!result.shot->explanation.empty())
+            m_resultsText = QString::fromStdString(result.shot->explanation);
+    }
     refresh();
-}
-
-void frmMain::Shoot()
-{
-    orbalux::Shoot(m_state, m_messenger);
-    refresh();
-}
-
-void frmMain::Cheat(int symbol, int r, int c)
-{
-    if (symbol < 1 || symbol >= kSegmentKindCount)
-        return;
-    orbalux::Cheat(m_state.board, static_cast<SegmentKind>(symbol), static_cast<std::int16_t>(r),
-        static_cast<std::int16_t>(c));
-    m_msfGrid->update();
 }
 
 void frmMain::refresh()
 {
-    m_msfGrid->update();
-    m_lblAtoms->setText(labelNumber(m_state.MarkedCount));
-    m_lblAtomsInGame->setText(labelNumber(m_state.atomsInGame));
-    m_lblScore->setText(labelNumber(m_state.Score));
-    m_lblBestScore->setText(labelNumber(m_state.BestScore));
-    m_lblResults->setText(QString::fromStdString(m_state.resultsText));
+    const Board& board = m_game.board();
+    m_msfGrid->setCells(board.side(), board.side(), looksOf(board));
+    m_msfGrid->resize(m_msfGrid->sizeHint());
+    m_lblAtoms->setText(QString::number(m_game.MarkedCount()));
+    m_lblAtomsInGame->setText(QString::number(m_game.AtomCount()));
+    m_lblScore->setText(QString::number(m_game.Score()));
+    m_lblBestScore->setText(QString::number(m_run.BestScore()));
+    m_lblResults->setText(m_resultsText);
 }
 
 void frmMain::mnSettings_Click()
 {
-    if (m_frmOptions)
-        RunSettingsCommand(*m_frmOptions, m_state, m_messenger, [this] { cmdNewGame_Click(); });
+    if (!m_frmOptions)
+        return;
+    const SettingsVisit visit = m_frmOptions->visit(m_settings);
+    m_settings = visit.settings;
+    const SettingsVerdict verdict = judgeSettingsVisit(m_SettingsChanged, visit, m_game.GameInProgress());
+    m_SettingsChanged = verdict.SettingsChanged;
+    if (verdict.askNewGame && m_messenger.askYesNo(kNewGameQuestion))
+        startNewGame();
 }
 
 void frmMain::setPlatform(const PlatformServices& platform)
@@ -283,9 +291,14 @@ void frmMain::setPlatform(const PlatformServices& platform)
     m_platform.emplace(platform);
 }
 
+// The quick help window is made when first wanted and only hidden afterwards.
 void frmMain::mnQuickHelp_Click()
 {
-    m_quickHelp.run();
+    if (!m_frmQuick) {
+        m_frmQuick = new frmQuick(m_twips, this);
+        m_frmQuick->setObjectName(QStringLiteral("frmQuick"));
+    }
+    m_frmQuick->exec();
 }
 
 void frmMain::mnuDocumentation_Click()
@@ -294,10 +307,14 @@ void frmMain::mnuDocumentation_Click()
         openInstructions(m_platform->programs, m_messenger);
 }
 
+// A fresh box for every visit; it deletes itself once closed.
 void frmMain::mnAbout_Click()
 {
-    if (m_platform)
-        showAbout(*m_platform, m_messenger, *this);
+    if (!m_platform)
+        return;
+    auto* box = new frmAbout(m_twips, *m_platform, m_messenger, this);
+    box->setObjectName(QStringLiteral("frmAbout"));
+    box->exec();
 }
 
 void frmMain::mnExit_Click()

@@ -1,53 +1,54 @@
 #pragma once
 
-#include "Board.h"
-#include "CellGrid.h"
 #include "Clock.h"
-#include "GameState.h"
+#include "Game.h"
+#include "GameSettings.h"
 #include "Messenger.h"
 #include "PictureStore.h"
 #include "PlatformServices.h"
-#include "QuickHelpCommand.h"
 #include "RandomSource.h"
+#include "Run.h"
 #include "Twips.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
 class QLabel;
 class QPushButton;
-class QAction;
 
 namespace orbalux {
 
+class CellGrid;
 class frmOptions;
-
-/** The text that ends start-up when a trace picture cannot be read. */
-std::string startUpErrorText(const PictureError& error);
+class frmQuick;
 
 /**
- * The main window: the board, the buttons, the counters and the menu. Its handlers hand every
- * action to the engine and then redraw from the game state.
+ * The main window: the board, the buttons, the counters and the menu. It owns the settings,
+ * the run and the game; each handler asks the game, shows what happened and redraws.
  */
 class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmMain(GameState& state, Messenger& messenger, RandomSource& random, const Clock& clock,
-        QWidget* parent = nullptr);
+    frmMain(Messenger& messenger, RandomSource& random, const Clock& clock, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    /** The registry, file lookup and program starter that Help > About and Instructions use. */
+    /** The services that Help > About and Instructions use; they must outlive the window. */
     void setPlatform(const PlatformServices& platform);
 
     /**
-     * Sets the start values, reads the trace pictures from pictureDirectory (the working
-     * directory when empty) and starts the first game, which shows the window.
-     * False after a picture could not be read; the player has been told, and the program ends.
+     * Reads the trace pictures from pictureDirectory (the working directory when empty) and
+     * starts the first game, which shows the window. False after a picture could not be read;
+     * the player has been told, and the program ends.
      */
     bool startUp(const QString& pictureDirectory = QString());
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
     void cmdNewGame_Click();
     void mnNewGame_Click();
     void cmdSolved_Click();
@@ -58,58 +59,37 @@ public:
     void mnAbout_Click();
     void mnExit_Click();
 
-    /** Fires from the cell in LaserRow, LaserCol and shows the outcome. */
-    void Shoot();
-    /** Shows picture-store row symbol (1..7) in board cell (r, c). */
-    void Cheat(int symbol, int r, int c);
-
-    /** Redraws the board and every label from the game state. */
-    void refresh();
-
-    CellGrid* msfGrid() const { return m_msfGrid; }
-    const PictureStore& pictures() const { return m_pictures; }
-    QLabel* lblAtoms() const { return m_lblAtoms; }
-    QLabel* lblAtomsInGame() const { return m_lblAtomsInGame; }
-    QLabel* lblBestScore() const { return m_lblBestScore; }
-    QLabel* lblScore() const { return m_lblScore; }
-    QLabel* lblResults() const { return m_lblResults; }
-    QPushButton* cmdNewGame() const { return m_cmdNewGame; }
-    QPushButton* cmdSolved() const { return m_cmdSolved; }
-    /** The settings dialog, created hidden by startUp() and kept for the whole run. */
-    frmOptions* settingsDialog() const { return m_frmOptions; }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void createMenus();
     void createButtons(QWidget* area);
     void createLabels(QWidget* area);
     void createBoard(QWidget* area);
-    QLabel* addLabel(QWidget* area, const QString& text, int left, int top, int width, int height,
-        Qt::Alignment alignment);
+    QLabel* addLabel(QWidget* area, const char* name, const QString& text, QRect twipsRect, Qt::Alignment alignment);
 
-    std::optional<PictureError> FillPictureStore(const QString& directory);
-    void layOutBoardControl();
+    void startNewGame();
+    void showMessages(const std::vector<std::string>& messages);
+    void refresh();
     void fitBoard();
     bool boardOverflows(QSize inner) const;
     QSize innerSize();
     QSize innerSizeWhenMaximized() const;
 
-    GameState& m_state;
     Messenger& m_messenger;
     RandomSource& m_random;
     const Clock& m_clock;
     TwipScale m_twips;
 
-    PictureStore m_pictures;
-    Board m_neverBoard;
+    GameSettings m_settings;
+    bool m_SettingsChanged = false;
+    Run m_run;
+    Game m_game;
+    QString m_resultsText;
 
+    PictureStore m_pictures;
     std::optional<PlatformServices> m_platform;
-    QuickHelpCommand m_quickHelp{*this};
     frmOptions* m_frmOptions = nullptr;
+    QPointer<frmQuick> m_frmQuick;
     CellGrid* m_msfGrid = nullptr;
-    CellGrid* m_msfNever = nullptr;
     QPushButton* m_cmdNewGame = nullptr;
     QPushButton* m_cmdSolved = nullptr;
     QLabel* m_lblAtoms = nullptr;

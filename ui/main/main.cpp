@@ -1,6 +1,5 @@
 #include "AppIcon.h"
 #include "ClockSeededRandom.h"
-#include "GameState.h"
 #include "QtMessenger.h"
 #include "SystemPlatform.h"
 #include "TimeOfDayClock.h"
@@ -16,13 +15,11 @@ int main(int argc, char** argv)
     // Lets the desktop match the windows to the installed entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.orbalux.Orbalux"));
 
-    // The one game state of the run; every window reads and writes it.
-    orbalux::GameState state;
     orbalux::QtMessenger messenger;
     orbalux::ClockSeededRandom random;
     orbalux::TimeOfDayClock clock;
     orbalux::SystemPlatform platform;
-    orbalux::frmMain window(state, messenger, random, clock);
+    orbalux::frmMain window(messenger, random, clock);
     window.setPlatform(platform.services());
     if (!window.startUp())
         return 1;

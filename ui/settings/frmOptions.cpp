@@ -1,5 +1,6 @@
 #include "frmOptions.h"
 
+#include "DialogParts.h"
 #include "Twips.h"
 
 #include <QCheckBox>
@@ -11,16 +12,13 @@ namespace orbalux {
 
 namespace {
 
-constexpr int kStartAtomCount = 5;
-constexpr int kStartGridSize = 8;
-
-QScrollBar* makeBar(QWidget* parent, int minimum, int maximum, int value)
+QScrollBar* makeBar(QWidget* parent, const char* name, int minimum, int maximum)
 {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    bar->setValue(value);
     // The value, and with it the labels, follows the thumb only when it is let go.
     bar->setTracking(false);
     // Scroll bars invert their arrow keys by default, which would make Right shrink the grid.
@@ -30,36 +28,34 @@ QScrollBar* makeBar(QWidget* parent, int minimum, int maximum, int value)
     return bar;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& text, Qt::Alignment alignment)
+template <typename Control>
+Control* makeControl(QWidget* parent, const char* name, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(alignment);
-    return label;
-}
-
-
-QString sizeText(int gridSize)
-{
-    return QStringLiteral("%1 x %1").arg(gridSize);
+    auto* control = new Control(text, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
 }
 
 } // namespace
 
-frmOptions::frmOptions(GameState& state, QWidget* parent)
-    : QDialog(parent), m_state(state)
+frmOptions::frmOptions(const TwipScale& twips, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Orbalux Settings"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(m_twips(4680), m_twips(3810));
+    setDialogFrame(*this, true);
+    setFixedSize(twips(4680), twips(3810));
     createControls();
-    placeControls();
+    placeControls(twips);
     connectHandlers();
+    showSettings(GameSettings{});
+}
 
-    m_state.SettingsChanged = false;
-    hsAtoms_Change();
-    hsGrid_Change();
-    takeStartValues();
+SettingsVisit frmOptions::visit(const GameSettings& current)
+{
+    m_visit = {current, false, false};
+    showSettings(current);
+    exec();
+    return m_visit;
 }
 
 void frmOptions::reject()
@@ -71,35 +67,33 @@ void frmOptions::reject()
 void frmOptions::createControls()
 {
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    m_hsAtoms = makeBar(this, kMinAtomCount, kMaxAtomCount, kStartAtomCount);
-    m_Label1 = makeLabel(this, QStringLiteral("Number of Atoms to Find"), centred);
-    m_lblAtoms = makeLabel(this, QString(), Qt::AlignRight | Qt::AlignTop);
-    m_lblAtomsText = makeLabel(this, QStringLiteral("Atoms"), Qt::AlignLeft | Qt::AlignTop);
-    m_hsGrid = makeBar(this, kMinGridSize, kMaxGridSize, kMinGridSize);
-    m_Label3 = makeLabel(this, QStringLiteral("Grid Size"), centred);
-    m_lblSize = makeLabel(this, QString(), centred);
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_hsAtoms = makeBar(this, "hsAtoms", kMinAtomCount, kMaxAtomCount);
+    m_Label1 = makeLabel(this, "Label1", QStringLiteral("Number of Atoms to Find"), centred, false);
+    m_lblAtoms = makeLabel(this, "lblAtoms", QString(), Qt::AlignRight | Qt::AlignTop, false);
+    m_lblAtomsText = makeLabel(this, "lblAtomsText", QStringLiteral("Atoms"), Qt::AlignLeft | Qt::AlignTop, false);
+    m_hsGrid = makeBar(this, "hsGrid", kMinGridSize, kMaxGridSize);
+    m_Label3 = makeLabel(this, "Label3", QStringLiteral("Grid Size"), centred, false);
+    m_lblSize = makeLabel(this, "lblSize", QString(), centred, false);
+    m_cmdOK = makeControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"));
     m_cmdOK->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cbNumbers = new QCheckBox(QStringLiteral("Show numbers on border"), this);
-    m_cbNumbers->setChecked(m_state.ShowNumbers);
-    m_cbTrace = new QCheckBox(QStringLiteral("Trace Shots"), this);
-    m_cbTrace->setChecked(m_state.TraceShots);
+    m_cmdCancel = makeControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"));
+    m_cbNumbers = makeControl<QCheckBox>(this, "cbNumbers", QStringLiteral("Show numbers on border"));
+    m_cbTrace = makeControl<QCheckBox>(this, "cbTrace", QStringLiteral("Trace Shots"));
 }
 
-void frmOptions::placeControls()
+void frmOptions::placeControls(const TwipScale& twips)
 {
-    m_twips.place(m_hsAtoms, 120, 480, 4335, 255);
-    m_twips.place(m_Label1, 1200, 240, 2175, 255);
-    m_twips.place(m_lblAtoms, 1800, 960, 255, 255);
-    m_twips.place(m_lblAtomsText, 2280, 960, 735, 255);
-    m_twips.place(m_hsGrid, 120, 2160, 4335, 255);
-    m_twips.place(m_Label3, 1800, 1920, 975, 255);
-    m_twips.place(m_lblSize, 1680, 2520, 1095, 255);
-    m_twips.place(m_cmdOK, 3480, 2880, 975, 375);
-    m_twips.place(m_cmdCancel, 3480, 3360, 975, 375);
-    m_twips.place(m_cbNumbers, 120, 3000, 2535, 255);
-    m_twips.place(m_cbTrace, 120, 3240, 1455, 255);
+    twips.place(m_hsAtoms, 120, 480, 4335, 255);
+    twips.place(m_Label1, 1200, 240, 2175, 255);
+    twips.place(m_lblAtoms, 1800, 960, 255, 255);
+    twips.place(m_lblAtomsText, 2280, 960, 735, 255);
+    twips.place(m_hsGrid, 120, 2160, 4335, 255);
+    twips.place(m_Label3, 1800, 1920, 975, 255);
+    twips.place(m_lblSize, 1680, 2520, 1095, 255);
+    twips.place(m_cmdOK, 3480, 2880, 975, 375);
+    twips.place(m_cmdCancel, 3480, 3360, 975, 375);
+    twips.place(m_cbNumbers, 120, 3000, 2535, 255);
+    twips.place(m_cbTrace, 120, 3240, 1455, 255);
 }
 
 void frmOptions::connectHandlers()
@@ -113,12 +107,14 @@ void frmOptions::connectHandlers()
 }
 
 // The bars are set as the player would set them, so the labels follow through their handlers.
-void frmOptions::takeStartValues()
+void frmOptions::showSettings(const GameSettings& settings)
 {
-    m_hsAtoms->setValue(kStartAtomCount);
-    m_hsGrid->setValue(kStartGridSize);
-    setAtomCount(m_state, m_hsAtoms->value());
-    setGridSize(m_state, m_hsGrid->value());
+    m_hsAtoms->setValue(settings.AtomCount);
+    m_hsGrid->setValue(settings.GridSize);
+    hsAtoms_Change();
+    hsGrid_Change();
+    m_cbNumbers->setChecked(settings.ShowNumbers);
+    m_cbTrace->setChecked(settings.TraceShots);
 }
 
 void frmOptions::hsAtoms_Change()
@@ -130,39 +126,36 @@ void frmOptions::hsAtoms_Change()
 
 void frmOptions::hsGrid_Change()
 {
-    m_lblSize->setText(sizeText(m_hsGrid->value()));
+    m_lblSize->setText(QStringLiteral("%1 x %1").arg(m_hsGrid->value()));
 }
 
 void frmOptions::cbNumbers_Click()
 {
-    m_state.ShowNumbers = m_cbNumbers->isChecked();
+    m_visit.settings.ShowNumbers = m_cbNumbers->isChecked();
     // The box does not know how the running game was laid out, so every click counts.
-    m_state.SettingsChanged = true;
+    m_visit.changed = true;
 }
 
 void frmOptions::cbTrace_Click()
 {
-    m_state.TraceShots = m_cbTrace->isChecked();
+    m_visit.settings.TraceShots = m_cbTrace->isChecked();
 }
 
 void frmOptions::cmdOK_Click()
 {
-    if (m_hsAtoms->value() != m_state.AtomCount) {
-        setAtomCount(m_state, m_hsAtoms->value());
-        m_state.SettingsChanged = true;
-    }
-    if (m_hsGrid->value() != m_state.GridSize) {
-        setGridSize(m_state, m_hsGrid->value());
-        m_state.SettingsChanged = true;
-    }
+    GameSettings& settings = m_visit.settings;
+    if (m_hsAtoms->value() != settings.AtomCount || m_hsGrid->value() != settings.GridSize)
+        m_visit.changed = true;
+    settings = settings.withAtomCount(m_hsAtoms->value()).withGridSize(m_hsGrid->value());
+    m_visit.accepted = true;
     accept();
 }
 
 void frmOptions::cmdCancel_Click()
 {
-    m_hsAtoms->setValue(m_state.AtomCount);
-    m_hsGrid->setValue(m_state.GridSize);
-    m_state.SettingsChanged = false;
+    m_hsAtoms->setValue(m_visit.settings.AtomCount);
+    m_hsGrid->setValue(m_visit.settings.GridSize);
+    m_visit.accepted = false;
     QDialog::reject();
 }
 

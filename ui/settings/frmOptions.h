@@ -1,8 +1,6 @@
 #pragma once
 
-#include "GameState.h"
-
-#include "Twips.h"
+#include "SettingsVisit.h"
 
 #include <QDialog>
 
@@ -13,43 +11,27 @@ class QScrollBar;
 
 namespace orbalux {
 
+class TwipScale;
+
 /**
  * The settings dialog: number of atoms, grid size, border numbers and tracing. Made once at
  * start-up and afterwards only hidden, so its controls keep their state for the whole run.
- * The bars reach the game state only through OK; the check boxes at the moment they are clicked.
+ * A check box takes effect at its click, the bars only through OK.
  */
 class frmOptions : public QDialog {
     Q_OBJECT
 
 public:
-    /**
-     * Creates the dialog hidden and takes the start values: the bars go to 5 atoms and grid 8,
-     * state's AtomCount, GridSize and EdgeIndex are taken from them, SettingsChanged is cleared
-     * and the boxes show ShowNumbers and TraceShots. state must outlive the dialog.
-     */
-    explicit frmOptions(GameState& state, QWidget* parent = nullptr);
+    /** Creates the dialog hidden, its controls on the start values. */
+    frmOptions(const TwipScale& twips, QWidget* parent = nullptr);
+
+    /** Shows the dialog modally on current and returns what the player left when it is hidden again. */
+    SettingsVisit visit(const GameSettings& current);
 
     /** Escape and the window frame's close button leave the dialog as Cancel does. */
     void reject() override;
 
-    /** The dialog's own controls, named as on the form; they live as long as the dialog. */
-    QScrollBar* hsAtoms() const { return m_hsAtoms; }
-    QLabel* lblAtoms() const { return m_lblAtoms; }
-    QLabel* lblAtomsText() const { return m_lblAtomsText; }
-    QScrollBar* hsGrid() const { return m_hsGrid; }
-    QLabel* lblSize() const { return m_lblSize; }
-    QPushButton* cmdOK() const { return m_cmdOK; }
-    QPushButton* cmdCancel() const { return m_cmdCancel; }
-    QCheckBox* cbNumbers() const { return m_cbNumbers; }
-    QCheckBox* cbTrace() const { return m_cbTrace; }
-
-private:
-    TwipScale m_twips;
-    void createControls();
-    void placeControls();
-    void connectHandlers();
-    void takeStartValues();
-
+private slots:
     void hsAtoms_Change();
     void hsGrid_Change();
     void cbNumbers_Click();
@@ -57,7 +39,13 @@ private:
     void cmdOK_Click();
     void cmdCancel_Click();
 
-    GameState& m_state;
+private:
+    void createControls();
+    void placeControls(const TwipScale& twips);
+    void connectHandlers();
+    void showSettings(const GameSettings& settings);
+
+    SettingsVisit m_visit;
 
     QScrollBar* m_hsAtoms = nullptr;
     QLabel* m_Label1 = nullptr;

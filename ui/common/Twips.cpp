@@ -11,26 +11,16 @@ namespace orbalux {
 
 namespace {
 
-struct Caption {
-    const char* text;
-    int widthInTwips;
-};
-
-// The main window's tightest captions; the layouts were drawn for a font in which they just fit.
-constexpr Caption kTightestCaptions[] = {
-    {"Atoms on Board:", 1215},
-    {"Atoms in Game:", 1335},
-    {"Best Score:", 855},
-};
-
 constexpr double kTwipsPerPixel = 15.0;
 
 } // namespace
 
-TwipScale::TwipScale()
+// The layouts were drawn for a narrower font; rather than cut captions off, the whole layout
+// grows uniformly, so proportions and square cells stay as drawn.
+TwipScale::TwipScale(std::initializer_list<DesignCaption> tightest)
 {
     const QFontMetricsF metrics(QApplication::font());
-    for (const Caption& caption : kTightestCaptions) {
+    for (const DesignCaption& caption : tightest) {
         const double needed = metrics.horizontalAdvance(QString::fromLatin1(caption.text)) + 2.0;
         m_factor = std::max(m_factor, needed * kTwipsPerPixel / caption.widthInTwips);
     }
@@ -45,11 +35,6 @@ void TwipScale::place(QWidget* control, int left, int top, int width, int height
 {
     const TwipScale& twips = *this;
     control->setGeometry(twips(left), twips(top), twips(width), twips(height));
-}
-
-int twips(int length)
-{
-    return TwipScale()(length);
 }
 
 } // namespace orbalux

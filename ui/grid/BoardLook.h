@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Board.h"
+#include "CellLook.h"
+
+#include <vector>
+
+namespace orbalux {
+
+/**
+ * The look of cell pos of board: border numbers and shot results on aqua, red, yellow and lime,
+ * corners silver, the field on the tool-tip colour with "O" for a mark, revealed atoms blue.
+ */
+CellLook lookOf(const Board& board, CellPos pos);
+
+/** Every cell of board, row by row. */
+std::vector<CellLook> looksOf(const Board& board);
+
+} // namespace orbalux
