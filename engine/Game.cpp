@@ -106,17 +106,18 @@ void Game::writeOutcome(ShotResult& shot)
         write(shot.exit, ShotMark::Deflection, m_nextDeflectionLetter, shot.entry);
         m_nextDeflectionLetter = std::min<std::int16_t>(
             static_cast<std::int16_t>(m_nextDeflectionLetter + 1), kLastDeflectionLetter);
-        charge(2);
     } else {
         write(shot.entry, shot.outcome == Outcome::Hit ? ShotMark::Hit : ShotMark::Reflection, 0, {-1, -1});
-        charge(1);
     }
+    shot.cost = charge(shot.outcome == Outcome::Deflection ? 2 : 1);
     shot.explanation = explanationOf(shot.outcome, shot.letter);
 }
 
-void Game::charge(std::int16_t cost)
+std::int16_t Game::charge(std::int16_t cost)
 {
+    const std::int16_t before = m_score;
     m_score = static_cast<std::int16_t>(std::min<int>(m_score + cost, kScoreCeiling));
+    return static_cast<std::int16_t>(m_score - before);
 }
 
 MarkResult Game::ToggleMark(CellPos pos)

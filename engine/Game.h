@@ -24,7 +24,7 @@ struct ShotResult {
     CellPos exit;
     /** The deflection's letter, empty for other outcomes. */
     std::string letter;
-    /** What the shot added to Score. */
+    /** What the shot added to Score: 1, 2 for a deflection, less at the ceiling. */
     std::int16_t cost = 0;
     std::vector<TraceSegment> trace;
     /** What the outcome means, for the line under the buttons. */
@@ -105,7 +105,8 @@ public:
 
 private:
     void writeOutcome(ShotResult& shot);
-    void charge(std::int16_t cost);
+    /** Adds cost to Score up to the ceiling; returns what was added. */
+    std::int16_t charge(std::int16_t cost);
     int revealAtoms();
 
     Board m_board;

@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace orbalux {
 namespace {
 
-using testing::ScriptedMessenger;
 using testing::SequenceRandom;
 
 bool onlyInsideField(const AtomLayout& atoms, int n)
@@ -21,91 +22,71 @@ bool onlyInsideField(const AtomLayout& atoms, int n)
     return true;
 }
 
-GameState settings(int gridSize, int atomCount)
-{
-    GameState state;
-    setGridSize(state, gridSize);
-    state.AtomCount = static_cast<std::int16_t>(atomCount);
-    return state;
-}
-
 TEST(PlaceAtoms, FifteenAtomsOnAFourByFourFieldLeaveOneCellFree)
 {
-    GameState state = settings(4, 15);
     SequenceRandom random;
-    ScriptedMessenger messenger;
-    PlaceAtoms(state, random, messenger);
-    EXPECT_EQ(state.AtomMap.count(), 15);
-    EXPECT_EQ(state.atomsInGame, 15);
-    EXPECT_TRUE(onlyInsideField(state.AtomMap, 4));
-    EXPECT_TRUE(state.AtomMap.hasAtom(state.LaserRow, state.LaserCol));
-    EXPECT_TRUE(messenger.shown.empty());
+    const AtomDeal deal = PlaceAtoms(4, 15, random);
+    EXPECT_EQ(deal.AtomMap.count(), 15);
+    EXPECT_EQ(deal.placed, 15);
+    EXPECT_TRUE(onlyInsideField(deal.AtomMap, 4));
+    EXPECT_TRUE(deal.complaints.empty());
 }
 
 TEST(PlaceAtoms, DrawsRowThenColumnAndRedrawsBothOnAnOccupiedCell)
 {
-    GameState state = settings(8, 2);
     // (0.0, 0.99) -> (1, 8); the same cell again is discarded; then (0.5, 0.25) -> (5, 3).
     SequenceRandom random({0.0f, 0.99f, 0.1f, 0.9f, 0.5f, 0.25f});
-    ScriptedMessenger messenger;
-    PlaceAtoms(state, random, messenger);
-    EXPECT_TRUE(state.AtomMap.hasAtom(1, 8));
-    EXPECT_TRUE(state.AtomMap.hasAtom(5, 3));
-    EXPECT_EQ(state.AtomMap.count(), 2);
-    EXPECT_EQ(CellPos(state.LaserRow, state.LaserCol), CellPos(5, 3));
+    const AtomDeal deal = PlaceAtoms(8, 2, random);
+    EXPECT_TRUE(deal.AtomMap.hasAtom(1, 8));
+    EXPECT_TRUE(deal.AtomMap.hasAtom(5, 3));
+    EXPECT_EQ(deal.AtomMap.count(), 2);
     EXPECT_EQ(random.reseeds, 1);
 }
 
 TEST(PlaceAtoms, ABrokenSourceIsReportedAndNeverWritesOutsideTheMap)
 {
-    GameState state = settings(15, 1);
     SequenceRandom random({1.0f, 0.5f, 0.5f, -0.1f, 2000.0f, 1e30f, 0.0f, 0.0f});
-    ScriptedMessenger messenger;
-    PlaceAtoms(state, random, messenger);
-    EXPECT_EQ(messenger.shown, (std::vector<std::string>{"Bad #1", "Bad #2", "Bad #1", "Bad #2"}));
-    EXPECT_EQ(state.AtomMap.count(), 1);
-    EXPECT_TRUE(state.AtomMap.hasAtom(1, 1));
+    const AtomDeal deal = PlaceAtoms(15, 1, random);
+    EXPECT_EQ(deal.complaints, (std::vector<std::string>{"Bad #1", "Bad #2", "Bad #1", "Bad #2"}));
+    EXPECT_EQ(deal.AtomMap.count(), 1);
+    EXPECT_TRUE(deal.AtomMap.hasAtom(1, 1));
 }
 
 TEST(PlaceAtoms, MoreAtomsThanCellsFillTheFieldInsteadOfSpinning)
 {
-    GameState state = settings(4, 15);
-    state.AtomCount = 400;
     SequenceRandom random;
-    ScriptedMessenger messenger;
-    PlaceAtoms(state, random, messenger);
-    EXPECT_EQ(state.AtomMap.count(), 16);
-    EXPECT_EQ(state.atomsInGame, 16);
+    const AtomDeal deal = PlaceAtoms(4, 400, random);
+    EXPECT_EQ(deal.AtomMap.count(), 16);
+    EXPECT_EQ(deal.placed, 16);
 }
 
-TEST(PlaceAtoms, ASmallerGameLeavesNothingOfTheLargerOne)
+TEST(PlaceAtoms, KeepsEveryAtomInsideTheFieldItWasAskedFor)
 {
-    GameState state = settings(15, 15);
     ClockSeededRandom random;
-    ScriptedMessenger messenger;
     for (int round = 0; round < 50; ++round) {
-        setGridSize(state, 15);
-        PlaceAtoms(state, random, messenger);
-        setGridSize(state, 8);
-        PlaceAtoms(state, random, messenger);
-        ASSERT_EQ(state.AtomMap.count(), 15);
-        ASSERT_TRUE(onlyInsideField(state.AtomMap, 8));
+        const AtomDeal deal = PlaceAtoms(8, 15, random);
+        ASSERT_EQ(deal.AtomMap.count(), 15);
+        ASSERT_TRUE(onlyInsideField(deal.AtomMap, 8));
     }
 }
 
-TEST(PlaceAtoms, TheClockSeededSourceGivesFreshLayouts)
+std::array<float, 8> drawsAfterReseed(ClockSeededRandom& random)
 {
-    GameState state = settings(8, 5);
-    ClockSeededRandom random;
-    ScriptedMessenger messenger;
-    PlaceAtoms(state, random, messenger);
-    const AtomLayout first = state.AtomMap;
-    int repeats = 0;
-    for (int i = 0; i < 20; ++i) {
-        PlaceAtoms(state, random, messenger);
-        repeats += state.AtomMap == first ? 1 : 0;
-    }
-    EXPECT_LT(repeats, 2);
+    random.reseed();
+    std::array<float, 8> draws{};
+    for (float& draw : draws)
+        draw = random.next();
+    return draws;
+}
+
+// Two runs of the program, or two deals of one run, must not see the same atoms.
+TEST(ClockSeededRandom, EveryReseedStartsAFreshSequence)
+{
+    ClockSeededRandom first;
+    ClockSeededRandom second;
+    const auto firstDraws = drawsAfterReseed(first);
+    EXPECT_NE(firstDraws, drawsAfterReseed(second));
+    EXPECT_NE(firstDraws, drawsAfterReseed(first));
 }
 
 TEST(ClockSeededRandom, StaysInsideTheHalfOpenInterval)

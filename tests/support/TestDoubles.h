@@ -2,9 +2,9 @@
 
 #include "AtomLayout.h"
 #include "Clock.h"
-#include "GameState.h"
+#include "Game.h"
+#include "GameSettings.h"
 #include "Messenger.h"
-#include "NewGame.h"
 #include "RandomSource.h"
 
 #include <cstdint>
@@ -46,6 +46,12 @@ public:
 class SequenceRandom : public RandomSource {
 public:
     explicit SequenceRandom(std::vector<float> values = {}) : m_values(std::move(values)) {}
+    /** Plays values next, in place of whatever was left to play. */
+    void queue(std::vector<float> values)
+    {
+        m_values = std::move(values);
+        m_next = 0;
+    }
     void reseed() override { ++reseeds; }
     float next() override
     {
@@ -74,17 +80,43 @@ inline AtomLayout atomsFromPicture(const std::vector<std::string>& rows)
     return atoms;
 }
 
-/** A game in progress on a board laid out for the picture's size, with the picture's atoms. */
-inline void startGame(GameState& state, const std::vector<std::string>& picture, bool showNumbers = false)
+/** Draws that make PlaceAtoms hide exactly atoms on a gridSize field, row then column for each. */
+inline std::vector<float> drawsPlacing(const AtomLayout& atoms, int gridSize)
 {
-    ScriptedMessenger quiet;
-    SequenceRandom random;
-    setGridSize(state, static_cast<int>(picture.size()));
-    state.ShowNumbers = showNumbers;
-    SetUpNewGame(state, random, quiet);
-    state.AtomMap = atomsFromPicture(picture);
-    state.AtomCount = static_cast<std::int16_t>(state.AtomMap.count());
-    state.atomsInGame = state.AtomCount;
+    std::vector<float> draws;
+    const auto at = [gridSize](int index) { return (static_cast<float>(index) - 0.5f) / static_cast<float>(gridSize); };
+    for (std::int16_t row = 1; row <= gridSize; ++row) {
+        for (std::int16_t column = 1; column <= gridSize; ++column) {
+            if (atoms.hasAtom(row, column)) {
+                draws.push_back(at(row));
+                draws.push_back(at(column));
+            }
+        }
+    }
+    return draws;
+}
+
+/** A random source that deals the picture's atoms; the field is as wide as the picture is tall. */
+inline SequenceRandom dealing(const std::vector<std::string>& picture)
+{
+    return SequenceRandom(drawsPlacing(atomsFromPicture(picture), static_cast<int>(picture.size())));
+}
+
+/** Settings for a game of the picture's size and number of atoms. */
+inline GameSettings settingsFor(const std::vector<std::string>& picture, bool showNumbers = false)
+{
+    GameSettings settings = GameSettings{}
+        .withGridSize(static_cast<int>(picture.size()))
+        .withAtomCount(atomsFromPicture(picture).count());
+    settings.ShowNumbers = showNumbers;
+    return settings;
+}
+
+/** A game in progress with the picture's atoms hidden in it. */
+inline Game gameWith(const std::vector<std::string>& picture, bool showNumbers = false)
+{
+    SequenceRandom random = dealing(picture);
+    return Game(settingsFor(picture, showNumbers), random);
 }
 
 } // namespace orbalux::testing

@@ -1,8 +1,10 @@
-#include "LaserWalk.h"
 #include "TestDoubles.h"
 #include "TraceLaser.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
 
 namespace orbalux {
 namespace {
@@ -31,7 +33,7 @@ AtomLayout atomsAt(std::initializer_list<CellPos> cells)
 // The worked examples of the rule book, on an 8 by 8 field.
 TEST(LaserRules, RunsStraightIntoAnAtomAndStopsBeforeIt)
 {
-    const LaserWalk walk = WalkLaser(atomsAt({at(3, 4)}), 8, at(0, 4));
+    const LaserWalk walk = TraceLaser(atomsAt({at(3, 4)}), 8, at(0, 4));
     EXPECT_EQ(walk.outcome, Outcome::Hit);
     EXPECT_EQ(walk.finalCell, at(2, 4));
     EXPECT_EQ(walk.trace, (std::vector{seg(K::VBar, 1, 4), seg(K::VBar, 2, 4)}));
@@ -39,7 +41,7 @@ TEST(LaserRules, RunsStraightIntoAnAtomAndStopsBeforeIt)
 
 TEST(LaserRules, AtomDiagonallyAheadOfTheEntryReflectsAtOnce)
 {
-    const LaserWalk walk = WalkLaser(atomsAt({at(1, 5)}), 8, at(0, 4));
+    const LaserWalk walk = TraceLaser(atomsAt({at(1, 5)}), 8, at(0, 4));
     EXPECT_EQ(walk.outcome, Outcome::Reflection);
     EXPECT_EQ(walk.finalCell, at(0, 4));
     EXPECT_TRUE(walk.trace.empty());
@@ -47,7 +49,7 @@ TEST(LaserRules, AtomDiagonallyAheadOfTheEntryReflectsAtOnce)
 
 TEST(LaserRules, TurnsAwayFromADiagonalAtomAndLeavesTheSide)
 {
-    const LaserWalk walk = WalkLaser(atomsAt({at(4, 3)}), 8, at(0, 4));
+    const LaserWalk walk = TraceLaser(atomsAt({at(4, 3)}), 8, at(0, 4));
     EXPECT_EQ(walk.outcome, Outcome::Deflection);
     EXPECT_EQ(walk.finalCell, at(3, 9));
     EXPECT_EQ(walk.trace,
@@ -57,7 +59,7 @@ TEST(LaserRules, TurnsAwayFromADiagonalAtomAndLeavesTheSide)
 
 TEST(LaserRules, TwoAtomsAcrossThePathReverseItBackOutOfItsEntry)
 {
-    const LaserWalk walk = WalkLaser(atomsAt({at(4, 3), at(4, 5)}), 8, at(0, 4));
+    const LaserWalk walk = TraceLaser(atomsAt({at(4, 3), at(4, 5)}), 8, at(0, 4));
     EXPECT_EQ(walk.outcome, Outcome::Reflection);
     EXPECT_EQ(walk.finalCell, at(0, 4));
     EXPECT_EQ(walk.trace,
@@ -67,7 +69,7 @@ TEST(LaserRules, TwoAtomsAcrossThePathReverseItBackOutOfItsEntry)
 
 TEST(LaserRules, TwoTurnsBringTheLaserOutAtTheBottom)
 {
-    const LaserWalk walk = WalkLaser(atomsAt({at(4, 3), at(2, 6)}), 8, at(0, 4));
+    const LaserWalk walk = TraceLaser(atomsAt({at(4, 3), at(2, 6)}), 8, at(0, 4));
     EXPECT_EQ(walk.outcome, Outcome::Deflection);
     EXPECT_EQ(walk.finalCell, at(9, 5));
     std::vector expected{seg(K::VBar, 1, 4), seg(K::VBar, 2, 4), seg(K::VBar, 3, 4), seg(K::NEBar, 3, 4),
@@ -79,7 +81,7 @@ TEST(LaserRules, TwoTurnsBringTheLaserOutAtTheBottom)
 
 TEST(LaserRules, TurnOnTheLastLineLeavesFromThatCellToTheNeighbouringBorder)
 {
-    const LaserWalk walk = WalkLaser(atomsAt({at(2, 2)}), 8, at(0, 1));
+    const LaserWalk walk = TraceLaser(atomsAt({at(2, 2)}), 8, at(0, 1));
     EXPECT_EQ(walk.outcome, Outcome::Deflection);
     EXPECT_EQ(walk.finalCell, at(1, 0));
     EXPECT_EQ(walk.trace, (std::vector{seg(K::VBar, 1, 1), seg(K::NWBar, 1, 1)}));
@@ -87,7 +89,7 @@ TEST(LaserRules, TurnOnTheLastLineLeavesFromThatCellToTheNeighbouringBorder)
 
 TEST(LaserRules, AtomStraightAheadOfTheEntryIsAHitOnTheBorder)
 {
-    const LaserWalk walk = WalkLaser(atomsAt({at(1, 1)}), 8, at(0, 1));
+    const LaserWalk walk = TraceLaser(atomsAt({at(1, 1)}), 8, at(0, 1));
     EXPECT_EQ(walk.outcome, Outcome::Hit);
     EXPECT_EQ(walk.finalCell, at(0, 1));
     EXPECT_TRUE(walk.trace.empty());
@@ -95,22 +97,22 @@ TEST(LaserRules, AtomStraightAheadOfTheEntryIsAHitOnTheBorder)
 
 TEST(LaserRules, HitTestComesBeforeTheDiagonalsOnEntryAndInside)
 {
-    EXPECT_EQ(WalkLaser(atomsAt({at(1, 3), at(1, 4), at(1, 5)}), 8, at(0, 4)).outcome, Outcome::Hit);
-    const LaserWalk inside = WalkLaser(atomsAt({at(4, 3), at(4, 4), at(4, 5)}), 8, at(0, 4));
+    EXPECT_EQ(TraceLaser(atomsAt({at(1, 3), at(1, 4), at(1, 5)}), 8, at(0, 4)).outcome, Outcome::Hit);
+    const LaserWalk inside = TraceLaser(atomsAt({at(4, 3), at(4, 4), at(4, 5)}), 8, at(0, 4));
     EXPECT_EQ(inside.outcome, Outcome::Hit);
     EXPECT_EQ(inside.finalCell, at(3, 4));
 }
 
 TEST(LaserRules, BothDiagonalsOnEntryStillReflect)
 {
-    const LaserWalk walk = WalkLaser(atomsAt({at(8, 3), at(8, 5)}), 8, at(9, 4));
+    const LaserWalk walk = TraceLaser(atomsAt({at(8, 3), at(8, 5)}), 8, at(9, 4));
     EXPECT_EQ(walk.outcome, Outcome::Reflection);
     EXPECT_TRUE(walk.trace.empty());
 }
 
 TEST(LaserRules, EmptyLineGoesStraightAcrossWithOneSegmentPerCell)
 {
-    const LaserWalk walk = WalkLaser(atomsAt({at(1, 1)}), 8, at(5, 9));
+    const LaserWalk walk = TraceLaser(atomsAt({at(1, 1)}), 8, at(5, 9));
     EXPECT_EQ(walk.outcome, Outcome::Deflection);
     EXPECT_EQ(walk.finalCell, at(5, 0));
     ASSERT_EQ(walk.trace.size(), 8u);
@@ -121,60 +123,38 @@ TEST(LaserRules, EmptyLineGoesStraightAcrossWithOneSegmentPerCell)
 TEST(LaserRules, FiringBackFromTheExitComesOutAtTheEntry)
 {
     const AtomLayout atoms = atomsAt({at(4, 3), at(2, 6)});
-    const LaserWalk back = WalkLaser(atoms, 8, at(9, 5));
+    const LaserWalk back = TraceLaser(atoms, 8, at(9, 5));
     EXPECT_EQ(back.outcome, Outcome::Deflection);
     EXPECT_EQ(back.finalCell, at(0, 4));
+}
+
+TEST(LaserRules, TurnsWhileHeadingUpOrLeftDrawTheCornersTheyPassThrough)
+{
+    // Up from the bottom, an atom up and to the left turns the laser right.
+    const LaserWalk up = TraceLaser(atomsAt({at(4, 3)}), 8, at(9, 4));
+    EXPECT_EQ(up.outcome, Outcome::Deflection);
+    EXPECT_EQ(up.finalCell, at(5, 9));
+    EXPECT_EQ(up.trace[4], seg(K::SEBar, 5, 4));
+    // Up again, an atom up and to the right turns it left.
+    const LaserWalk upLeft = TraceLaser(atomsAt({at(4, 5)}), 8, at(9, 4));
+    EXPECT_EQ(upLeft.finalCell, at(5, 0));
+    EXPECT_EQ(upLeft.trace[4], seg(K::SWBar, 5, 4));
+    // Left from the right border, an atom ahead and below turns the laser up.
+    const LaserWalk left = TraceLaser(atomsAt({at(5, 4)}), 8, at(4, 9));
+    EXPECT_EQ(left.finalCell, at(0, 5));
+    EXPECT_EQ(left.trace[4], seg(K::NEBar, 4, 5));
+    // Left again, an atom ahead and above turns it down.
+    const LaserWalk leftDown = TraceLaser(atomsAt({at(3, 4)}), 8, at(4, 9));
+    EXPECT_EQ(leftDown.finalCell, at(9, 5));
+    EXPECT_EQ(leftDown.trace[4], seg(K::SEBar, 4, 5));
 }
 
 TEST(LaserRules, CornersAndFieldCellsOfferNoWayIn)
 {
     const AtomLayout atoms;
     for (CellPos entry : {at(0, 0), at(0, 9), at(9, 9), at(4, 4), at(-1, 3), at(3, 20)})
-        EXPECT_EQ(WalkLaser(atoms, 8, entry).outcome, Outcome::None);
-    EXPECT_EQ(WalkLaser(atoms, 16, at(0, 3)).outcome, Outcome::None);
-}
-
-TEST(TraceLaserGuards, FieldEntryReportsBothBadLogicMessagesAndChangesNothingElse)
-{
-    GameState state;
-    testing::startGame(state, {"....", "....", "....", "...."});
-    state.LaserRow = 2;
-    state.LaserCol = 2;
-    testing::ScriptedMessenger messenger;
-    const AtomLayout before = state.AtomMap;
-    const LaserWalk walk = TraceLaser(state, messenger);
-    EXPECT_EQ(walk.outcome, Outcome::None);
-    EXPECT_EQ(messenger.shown, (std::vector<std::string>{"Bad logic #1 in Shoot()", "Bad logic #2 in Shoot()"}));
-    EXPECT_EQ(state.AtomMap, before);
-}
-
-TEST(TraceLaserGuards, WalksTheBoardInUseAndLeavesTheLaserOnTheExit)
-{
-    GameState state;
-    testing::startGame(state, {"....", ".X..", "....", "...."});
-    setGridSize(state, 15); // a declined settings change must not move the walls
-    state.LaserRow = 0;
-    state.LaserCol = 4;
-    testing::ScriptedMessenger messenger;
-    const LaserWalk walk = TraceLaser(state, messenger);
-    EXPECT_EQ(walk.outcome, Outcome::Deflection);
-    EXPECT_EQ(state.ShotOutcome, Outcome::Deflection);
-    EXPECT_EQ(CellPos(state.LaserRow, state.LaserCol), at(5, 4));
-}
-
-TEST(LaserRules, RepeatedShotsAgreeAndLeaveTheAtomsAlone)
-{
-    const AtomLayout atoms = atomsFromPicture({"X.......", "....X...", "........", "..X....X", "........",
-        ".X......", "......X.", "........"});
-    const AtomLayout copy = atoms;
-    for (std::int16_t i = 1; i <= 8; ++i) {
-        const LaserWalk first = WalkLaser(atoms, 8, {0, i});
-        const LaserWalk second = WalkLaser(atoms, 8, {0, i});
-        EXPECT_EQ(first.outcome, second.outcome);
-        EXPECT_EQ(first.finalCell, second.finalCell);
-        EXPECT_EQ(first.trace, second.trace);
-    }
-    EXPECT_EQ(atoms, copy);
+        EXPECT_EQ(TraceLaser(atoms, 8, entry).outcome, Outcome::None);
+    EXPECT_EQ(TraceLaser(atoms, 16, at(0, 3)).outcome, Outcome::None);
 }
 
 std::vector<CellPos> borderCells(std::int16_t n)
@@ -207,10 +187,20 @@ AtomLayout layoutFromMask(unsigned mask, bool fillBeyond)
     return atoms;
 }
 
+std::set<std::tuple<int, int, K>> cornersOf(const LaserWalk& walk)
+{
+    std::set<std::tuple<int, int, K>> corners;
+    for (const TraceSegment& segment : walk.trace) {
+        if (segment.kind != K::VBar && segment.kind != K::HBar)
+            corners.emplace(segment.cell.row, segment.cell.column, segment.kind);
+    }
+    return corners;
+}
+
 void checkWalk(const AtomLayout& atoms, const AtomLayout& withBeyond, CellPos entry, unsigned mask)
 {
-    const LaserWalk walk = WalkLaser(atoms, 4, entry);
-    const LaserWalk shielded = WalkLaser(withBeyond, 4, entry);
+    const LaserWalk walk = TraceLaser(atoms, 4, entry);
+    const LaserWalk shielded = TraceLaser(withBeyond, 4, entry);
     SCOPED_TRACE(::testing::Message() << "layout " << mask << " entry " << entry.row << "," << entry.column);
     ASSERT_NE(walk.outcome, Outcome::None);
     ASSERT_EQ(walk.outcome, shielded.outcome);
@@ -224,12 +214,14 @@ void checkWalk(const AtomLayout& atoms, const AtomLayout& withBeyond, CellPos en
     if (walk.outcome != Outcome::Deflection)
         return;
     ASSERT_NE(walk.finalCell, entry);
-    const LaserWalk back = WalkLaser(atoms, 4, walk.finalCell);
+    const LaserWalk back = TraceLaser(atoms, 4, walk.finalCell);
     ASSERT_EQ(back.outcome, Outcome::Deflection);
     ASSERT_EQ(back.finalCell, entry);
+    // A corner joins two cell edges whichever way the laser runs through it.
+    ASSERT_EQ(cornersOf(walk), cornersOf(back));
 }
 
-TEST(LaserRules, EveryLayoutOfAFourByFourFieldEndsStaysInsideAndIsReversible)
+TEST(LaserRules, EveryLayoutOfAFourByFourFieldEndsStaysInsideAndIsReversibleWithTheSameCorners)
 {
     const std::vector<CellPos> entries = borderCells(4);
     for (unsigned mask = 0; mask < (1u << 16); ++mask) {

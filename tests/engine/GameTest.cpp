@@ -1,0 +1,174 @@
+#include "DeflectionLetter.h"
+#include "Game.h"
+#include "TestDoubles.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace orbalux {
+namespace {
+
+using testing::gameWith;
+
+CellPos at(int row, int column)
+{
+    return {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+}
+
+// One atom at (1,2): (0,2) is a hit, (0,1) a reflection, row 4 runs straight across.
+const std::vector<std::string> kOneAtom{".X..", "....", "....", "...."};
+
+TEST(NewGame, HidesTheDealtAtomsOnAFreshBoardAndStartsTheGame)
+{
+    const Game game = gameWith({"....", "..X.", "....", "X..X"});
+    EXPECT_TRUE(game.GameInProgress());
+    EXPECT_EQ(game.board().side(), 6);
+    EXPECT_EQ(game.AtomCount(), 3);
+    EXPECT_TRUE(game.AtomMap().hasAtom(4, 4));
+    EXPECT_EQ(game.Score(), 0);
+    EXPECT_EQ(game.MarkedCount(), 0);
+    EXPECT_EQ(DeflectionLetter(game.NextDeflectionLetter()), "a");
+    EXPECT_TRUE(game.dealComplaints().empty());
+    EXPECT_EQ(game.instructionText().rfind("Click a light blue square", 0), 0u);
+    EXPECT_EQ(gameWith(kOneAtom, true).instructionText().rfind("Click a number", 0), 0u);
+}
+
+TEST(Shots, HitReflectionAndDeflectionCostFourAndMarkTheirBorderCells)
+{
+    Game game = gameWith(kOneAtom);
+    const ShotResult hit = game.Shoot(at(0, 2), false);
+    EXPECT_EQ(hit.outcome, Outcome::Hit);
+    EXPECT_EQ(hit.cost, 1);
+    EXPECT_EQ(hit.explanation, "H means your laser Hit an atom.");
+    const ShotResult reflection = game.Shoot(at(0, 1), false);
+    EXPECT_EQ(reflection.outcome, Outcome::Reflection);
+    const ShotResult deflection = game.Shoot(at(4, 0), false);
+    EXPECT_EQ(deflection.outcome, Outcome::Deflection);
+    EXPECT_EQ(deflection.exit, at(4, 5));
+    EXPECT_EQ(deflection.letter, "a");
+    EXPECT_EQ(deflection.explanation, "\"a\" means your laser went in one place and out another.");
+    EXPECT_EQ(game.Score(), 4);
+
+    EXPECT_EQ(game.board().cell(at(0, 2)).shot, ShotMark::Hit);
+    EXPECT_EQ(game.board().cell(at(0, 1)).shot, ShotMark::Reflection);
+    for (const auto& [end, other] : {std::pair{at(4, 0), at(4, 5)}, std::pair{at(4, 5), at(4, 0)}}) {
+        const Cell& cell = game.board().cell(end);
+        EXPECT_EQ(cell.shot, ShotMark::Deflection);
+        EXPECT_EQ(DeflectionLetter(cell.letter), "a");
+        EXPECT_EQ(cell.partner, other);
+    }
+}
+
+TEST(Shots, TracingDrawsThePathOnTheFieldOnlyWhileSwitchedOn)
+{
+    Game game = gameWith(kOneAtom);
+    game.Shoot(at(3, 0), false);
+    EXPECT_EQ(game.board().cell(at(3, 2)).trace, SegmentKind::None);
+    const ShotResult traced = game.Shoot(at(3, 0), true);
+    ASSERT_EQ(traced.trace.size(), 4u);
+    for (int column = 1; column <= 4; ++column)
+        EXPECT_EQ(game.board().cell(at(3, column)).trace, SegmentKind::HBar);
+    EXPECT_EQ(game.board().cell(at(3, 0)).trace, SegmentKind::None);
+    EXPECT_EQ(game.board().cell(at(3, 5)).trace, SegmentKind::None);
+}
+
+TEST(Shots, DeflectionsAreLetteredOnwardPastZAndFiringAgainRelettersBothEnds)
+{
+    Game game = gameWith({"....", "....", "....", "...."});
+    for (int shot = 0; shot < 26; ++shot)
+        game.Shoot(at(1, 0), false);
+    const ShotResult twentySeventh = game.Shoot(at(1, 0), false);
+    EXPECT_EQ(twentySeventh.letter, "{");
+    EXPECT_EQ(DeflectionLetter(game.board().cell(at(1, 5)).letter), "{");
+    EXPECT_EQ(game.Score(), 54);
+}
+
+TEST(Shots, LettersAndScoreStopAtTheirCeilingsInsteadOfOverflowing)
+{
+    Game game = gameWith({"....", "....", "....", "...."});
+    std::set<std::string> letters;
+    for (int shot = 0; shot < 6000; ++shot)
+        letters.insert(game.Shoot(at(2, 0), false).letter);
+    EXPECT_EQ(game.Score(), kScoreCeiling);
+    EXPECT_EQ(game.NextDeflectionLetter(), kLastDeflectionLetter);
+    EXPECT_EQ(letters.size(), static_cast<std::size_t>(kLastDeflectionLetter - kFirstDeflectionLetter + 1));
+}
+
+TEST(DeflectionLetter, EveryCodeHasOneVisibleCharacterOfItsOwn)
+{
+    std::set<std::string> seen;
+    for (std::int16_t code = kFirstDeflectionLetter; code <= kLastDeflectionLetter; ++code) {
+        const std::string letter = DeflectionLetter(code);
+        ASSERT_FALSE(letter.empty());
+        ASSERT_GT(static_cast<unsigned char>(letter[0]), 0x20);
+        ASSERT_NE(static_cast<unsigned char>(letter[0]), 0x7F);
+        ASSERT_TRUE(seen.insert(letter).second) << code;
+    }
+    EXPECT_EQ(DeflectionLetter(kLastDeflectionLetter + 100), DeflectionLetter(kLastDeflectionLetter));
+}
+
+TEST(Shots, AShotFromNoBorderCellReportsEveryGuardAndChangesNothing)
+{
+    Game game = gameWith(kOneAtom);
+    const Board before = game.board();
+    const ShotResult shot = game.Shoot(at(2, 2), true);
+    EXPECT_EQ(shot.outcome, Outcome::None);
+    EXPECT_EQ(shot.complaints, (std::vector<std::string>{
+        "Bad logic #1 in Shoot()", "Bad logic #2 in Shoot()", "Bad logic #3 in Shoot()"}));
+    EXPECT_EQ(game.board(), before);
+    EXPECT_EQ(game.Score(), 0);
+}
+
+TEST(Clicks, CornersAndFinishedGamesAreRefusedWithoutChangingAnything)
+{
+    Game game = gameWith(kOneAtom);
+    const ClickResult corner = game.ClickBoardCell(at(5, 0), false);
+    EXPECT_EQ(corner.effect, ClickResult::Effect::Corner);
+    EXPECT_EQ(corner.message, "Don't select corner cells, silly!");
+    game.ClickBoardCell(at(1, 2), false);
+    ASSERT_EQ(game.SolveGame(0.0f).kind, SolveResult::Kind::AllFound);
+    const Board finished = game.board();
+    for (CellPos cell : {at(0, 1), at(2, 2), at(0, 0), at(9, 9)}) {
+        const ClickResult refused = game.ClickBoardCell(cell, true);
+        EXPECT_EQ(refused.effect, ClickResult::Effect::Refused);
+        EXPECT_EQ(refused.message, "Cheating Zindra? You can't make any changes until you start a new game.");
+    }
+    EXPECT_EQ(game.board(), finished);
+    EXPECT_EQ(game.Score(), 0);
+    EXPECT_EQ(Game().ClickBoardCell(at(0, 1), false).effect, ClickResult::Effect::Refused);
+}
+
+TEST(Clicks, CellsOffTheBoardAreIgnoredAndBorderCellsShoot)
+{
+    Game game = gameWith(kOneAtom);
+    for (CellPos outside : {at(6, 1), at(-1, 2), at(1, 16)})
+        EXPECT_EQ(game.ClickBoardCell(outside, false).effect, ClickResult::Effect::Ignored);
+    const ClickResult shot = game.ClickBoardCell(at(0, 2), false);
+    ASSERT_TRUE(shot.shot);
+    EXPECT_EQ(shot.shot->outcome, Outcome::Hit);
+    EXPECT_EQ(game.Score(), 1);
+}
+
+TEST(Marks, EveryFieldCellCanBeMarkedAndASecondClickTakesTheMarkOff)
+{
+    Game game = gameWith(kOneAtom);
+    game.Shoot(at(3, 0), true);
+    for (std::int16_t row = 1; row <= 4; ++row) {
+        for (std::int16_t column = 1; column <= 4; ++column)
+            game.ClickBoardCell({row, column}, false);
+    }
+    EXPECT_EQ(game.MarkedCount(), 16);
+    const ClickResult off = game.ClickBoardCell(at(3, 2), false);
+    ASSERT_TRUE(off.mark);
+    EXPECT_FALSE(off.mark->marked);
+    EXPECT_EQ(off.mark->MarkedCount, 15);
+    // The trace picture stays under the mark.
+    EXPECT_EQ(game.board().cell(at(3, 2)).trace, SegmentKind::HBar);
+    EXPECT_FALSE(game.board().cell(at(3, 2)).marked);
+    EXPECT_EQ(game.ToggleMark(at(0, 1)).MarkedCount, 15);
+    EXPECT_FALSE(game.board().cell(at(0, 1)).marked);
+}
+
+} // namespace
+} // namespace orbalux
