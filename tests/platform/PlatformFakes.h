@@ -4,9 +4,11 @@
 #include "PlatformServices.h"
 #include "ProgramStarter.h"
 #include "Registry.h"
+#include "SysInfoLocator.h"
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -127,13 +129,25 @@ public:
     bool throwOnStart = false;
 };
 
-/** The three fakes together, handed out as the platform's services. */
+/** Finds whatever the test says is there, and counts the look-ups. */
+class FakeSysInfoLocator : public SysInfoLocator {
+public:
+    std::optional<std::string> locate() const override
+    {
+        ++lookups;
+        return found;
+    }
+
+    std::optional<std::string> found;
+    mutable int lookups = 0;
+};
+
+/** A fake locator and starter, handed out as the platform's services. */
 struct FakePlatform {
-    FakeRegistry registry;
-    FakeFiles files;
+    FakeSysInfoLocator sysInfo;
     FakePrograms programs;
 
-    PlatformServices services() { return {registry, files, programs}; }
+    PlatformServices services() { return {sysInfo, programs}; }
 };
 
 } // namespace orbalux::testing
