@@ -23,13 +23,12 @@ RegistrySysInfoLocator::RegistrySysInfoLocator(Registry& registry, const FileLoo
 // The tool's path is taken as the registry has it; only a path made up here is checked.
 std::optional<std::string> RegistrySysInfoLocator::locate() const
 {
-    std::string path;
-    if (GetKeyValue(m_registry, kLocalMachine, kToolKey, kToolValue, path))
+    if (std::optional<std::string> path = GetKeyValue(m_registry, kLocalMachine, kToolKey, kToolValue))
         return path;
-    std::string folder;
-    if (!GetKeyValue(m_registry, kLocalMachine, kFolderKey, kFolderValue, folder))
+    const std::optional<std::string> folder = GetKeyValue(m_registry, kLocalMachine, kFolderKey, kFolderValue);
+    if (!folder)
         return std::nullopt;
-    path = folder + kToolFile;
+    std::string path = *folder + kToolFile;
     if (!m_files.isFile(path))
         return std::nullopt;
     return path;

@@ -45,8 +45,6 @@ public:
     long queryValue(RegistryKey key, const std::string& name, std::uint32_t& type, unsigned char* data,
                     std::uint32_t& size) override
     {
-        if (throwOnQuery)
-            throw std::runtime_error("registry failure");
         const auto values = keys.find(pathOf(key));
         if (values == keys.end() || !values->second.contains(name))
             return kRegNotFound;
@@ -76,7 +74,6 @@ public:
     std::map<std::string, std::map<std::string, FakeValue>> keys;
     std::vector<std::uint32_t> accessAsked;
     std::vector<RegistryKey> closed;
-    bool throwOnQuery = false;
 
 private:
     std::string pathOf(RegistryKey key) const
