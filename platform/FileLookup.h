@@ -4,7 +4,7 @@
 
 namespace orbalux {
 
-/** Asks the file system whether a file is there. */
+/** Asks the file system whether a file is there. Does not throw. */
 class FileLookup {
 public:
     virtual ~FileLookup() = default;

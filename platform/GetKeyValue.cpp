@@ -20,53 +20,39 @@ std::string doubleWordText(const std::string& bytes)
     return text;
 }
 
-bool readValue(Registry& registry, RegistryKey key, const std::string& name, std::string& text)
+std::optional<std::string> readValue(Registry& registry, RegistryKey key, const std::string& name)
 {
     std::array<unsigned char, kKeyValueCapacity> buffer{};
     std::uint32_t type = 0;
     std::uint32_t size = kKeyValueCapacity;
-    if (registry.queryValue(key, name, type, buffer.data(), size) != kRegSuccess || size > buffer.size())
-        return false;
+    if (registry.queryValue(key, name, type, buffer.data(), size) != kRegSuccess)
+        return std::nullopt;
+    // Strings may be stored with or without their terminating zero; the zero is cut from
+    // every type alike, so a double word whose top byte is zero reads one byte shorter.
     std::string bytes(reinterpret_cast<const char*>(buffer.data()), size);
     if (!bytes.empty() && bytes.back() == '\0')
         bytes.pop_back();
     if (type == kRegString)
-        text = bytes;
-    else if (type == kRegDoubleWord)
-        text = doubleWordText(bytes);
-    return true;
+        return bytes;
+    if (type == kRegDoubleWord)
+        return doubleWordText(bytes);
+    // Readable but of a kind nobody here asks for: present, with nothing to show.
+    return std::string();
 }
-
-// Closes the key however the reading ends, a throwing registry included.
-class OpenKey {
-public:
-    OpenKey(Registry& registry, RegistryKey key) : m_registry(registry), m_key(key) {}
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-    ~OpenKey() { m_registry.closeKey(m_key); }
-
-private:
-    Registry& m_registry;
-    RegistryKey m_key;
-};
 
 } // namespace
 
-bool GetKeyValue(Registry& registry, RegistryKey KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal)
+std::optional<std::string> GetKeyValue(Registry& registry, RegistryKey root, const std::string& keyName,
+                                       const std::string& valueName)
 {
     RegistryKey key = 0;
     // Read rights are enough, and asking for more is refused on the machine-wide keys to
     // anyone who is not an administrator.
-    if (registry.openKey(KeyRoot, KeyName, kKeyRead, key) != kRegSuccess) {
-        KeyVal.clear();
-        return false;
-    }
-    const OpenKey open(registry, key);
-    const bool read = readValue(registry, key, SubKeyRef, KeyVal);
-    if (!read)
-        KeyVal.clear();
-    return read;
+    if (registry.openKey(root, keyName, kKeyRead, key) != kRegSuccess)
+        return std::nullopt;
+    std::optional<std::string> text = readValue(registry, key, valueName);
+    registry.closeKey(key);
+    return text;
 }
 
 } // namespace orbalux

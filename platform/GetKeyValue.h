@@ -2,6 +2,7 @@
 
 #include "Registry.h"
 
+#include <optional>
 #include <string>
 
 namespace orbalux {
@@ -10,12 +11,12 @@ namespace orbalux {
 inline constexpr std::uint32_t kKeyValueCapacity = 1024;
 
 /**
- * Reads value SubKeyRef of key KeyName below KeyRoot as text into KeyVal: a string as stored
- * (without its terminating zero), a double word as "&h" and its hexadecimal digits, any other
- * type leaves KeyVal as it was. False, with KeyVal empty, when the key or value cannot be read
- * or the value is longer than kKeyValueCapacity bytes. The key is always closed again.
+ * Value valueName of key keyName below root, as text: a string as stored (without its
+ * terminating zero), a double word as "&h" and two hexadecimal digits per byte from the last,
+ * any other type an empty string. Nothing when the key or value cannot be read or the value
+ * is longer than kKeyValueCapacity bytes. The key is opened for reading only and always closed.
  */
-bool GetKeyValue(Registry& registry, RegistryKey KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal);
+std::optional<std::string> GetKeyValue(Registry& registry, RegistryKey root, const std::string& keyName,
+                                       const std::string& valueName);
 
 } // namespace orbalux

@@ -1,15 +1,13 @@
 #pragma once
 
-#include "FileLookup.h"
 #include "ProgramStarter.h"
-#include "Registry.h"
+#include "SysInfoLocator.h"
 
 namespace orbalux {
 
 /** The platform's services the help windows reach for, owned elsewhere. */
 struct PlatformServices {
-    Registry& registry;
-    FileLookup& files;
+    const SysInfoLocator& sysInfo;
     ProgramStarter& programs;
 };
 

@@ -12,7 +12,8 @@ public:
 
     /**
      * Starts program with arguments, each handed over as it stands, in a normal window that
-     * takes the focus and in this program's working directory. False when it could not start.
+     * takes the focus and in this program's working directory. False when it could not start;
+     * never throws.
      */
     virtual bool start(const std::string& program, const std::vector<std::string>& arguments) = 0;
 };

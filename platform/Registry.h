@@ -23,7 +23,7 @@ inline constexpr long kRegMoreData = 234;
 /** Read rights only: standard read control, query values, enumerate, notify. */
 inline constexpr std::uint32_t kKeyRead = 0x20019;
 
-/** The read side of the system registry, call for call like advapi32's ANSI functions. */
+/** The read side of the system registry, call for call like advapi32's ANSI functions. None throws. */
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -33,7 +33,8 @@ public:
 
     /**
      * Reads value name of key into data, which holds size bytes. On kRegSuccess type and size
-     * say what was stored; kRegMoreData when it does not fit, with the size it needs.
+     * say what was stored, never more than size bytes; kRegMoreData when it does not fit, with
+     * the size it needs.
      */
     virtual long queryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
                             unsigned char* data, std::uint32_t& size) = 0;

@@ -11,9 +11,8 @@ namespace orbalux {
 inline const std::string kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
 /**
- * Starts the system information tool found through the registry: the path under
- * "Shared Tools\MSINFO", else "MSINFO32.EXE" in the folder under "Shared Tools Location".
- * Shows kSysInfoUnavailable once when neither leads to a program that starts.
+ * Starts the system information tool the platform locates, without arguments. Shows
+ * kSysInfoUnavailable once when none is found or it does not start.
  */
 void StartSysInfo(const PlatformServices& platform, Messenger& messenger);
 

@@ -1,13 +1,13 @@
 #include "SystemPlatform.h"
 
 #ifdef _WIN32
+#include "RegistrySysInfoLocator.h"
 #include "WindowsFileLookup.h"
 #include "WindowsProgramStarter.h"
 #include "WindowsRegistry.h"
 #else
-#include "QtFileLookup.h"
+#include "PathSysInfoLocator.h"
 #include "QtProgramStarter.h"
-#include "StandInRegistry.h"
 #endif
 
 namespace orbalux {
@@ -16,13 +16,13 @@ namespace orbalux {
 SystemPlatform::SystemPlatform()
     : m_registry(std::make_unique<WindowsRegistry>())
     , m_files(std::make_unique<WindowsFileLookup>())
+    , m_sysInfo(std::make_unique<RegistrySysInfoLocator>(*m_registry, *m_files))
     , m_programs(std::make_unique<WindowsProgramStarter>())
 {
 }
 #else
 SystemPlatform::SystemPlatform()
-    : m_registry(std::make_unique<StandInRegistry>())
-    , m_files(std::make_unique<QtFileLookup>())
+    : m_sysInfo(std::make_unique<PathSysInfoLocator>())
     , m_programs(std::make_unique<QtProgramStarter>())
 {
 }
@@ -32,7 +32,7 @@ SystemPlatform::~SystemPlatform() = default;
 
 PlatformServices SystemPlatform::services() const
 {
-    return {*m_registry, *m_files, *m_programs};
+    return {*m_sysInfo, *m_programs};
 }
 
 } // namespace orbalux

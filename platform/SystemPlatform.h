@@ -1,12 +1,14 @@
 #pragma once
 
+#include "FileLookup.h"
 #include "PlatformServices.h"
+#include "Registry.h"
 
 #include <memory>
 
 namespace orbalux {
 
-/** The registry, file lookup and program starter of the platform the game runs on. */
+/** The system information locator and program starter of the platform the game runs on. */
 class SystemPlatform {
 public:
     SystemPlatform();
@@ -18,8 +20,12 @@ public:
     PlatformServices services() const;
 
 private:
+#ifdef _WIN32
+    // What the locator reads, declared first so that it goes last.
     std::unique_ptr<Registry> m_registry;
     std::unique_ptr<FileLookup> m_files;
+#endif
+    std::unique_ptr<SysInfoLocator> m_sysInfo;
     std::unique_ptr<ProgramStarter> m_programs;
 };
 

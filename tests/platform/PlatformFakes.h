@@ -4,9 +4,11 @@
 #include "PlatformServices.h"
 #include "ProgramStarter.h"
 #include "Registry.h"
+#include "SysInfoLocator.h"
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -43,8 +45,6 @@ public:
     long queryValue(RegistryKey key, const std::string& name, std::uint32_t& type, unsigned char* data,
                     std::uint32_t& size) override
     {
-        if (throwOnQuery)
-            throw std::runtime_error("registry failure");
         const auto values = keys.find(pathOf(key));
         if (values == keys.end() || !values->second.contains(name))
             return kRegNotFound;
@@ -74,7 +74,6 @@ public:
     std::map<std::string, std::map<std::string, FakeValue>> keys;
     std::vector<std::uint32_t> accessAsked;
     std::vector<RegistryKey> closed;
-    bool throwOnQuery = false;
 
 private:
     std::string pathOf(RegistryKey key) const
@@ -127,13 +126,25 @@ public:
     bool throwOnStart = false;
 };
 
-/** The three fakes together, handed out as the platform's services. */
+/** Finds whatever the test says is there, and counts the look-ups. */
+class FakeSysInfoLocator : public SysInfoLocator {
+public:
+    std::optional<std::string> locate() const override
+    {
+        ++lookups;
+        return found;
+    }
+
+    std::optional<std::string> found;
+    mutable int lookups = 0;
+};
+
+/** A fake locator and starter, handed out as the platform's services. */
 struct FakePlatform {
-    FakeRegistry registry;
-    FakeFiles files;
+    FakeSysInfoLocator sysInfo;
     FakePrograms programs;
 
-    PlatformServices services() { return {registry, files, programs}; }
+    PlatformServices services() { return {sysInfo, programs}; }
 };
 
 } // namespace orbalux::testing
