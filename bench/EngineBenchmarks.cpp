@@ -1,11 +1,8 @@
 #include "ClockSeededRandom.h"
 #include "FixedSeedRandom.h"
-#include "GameState.h"
-#include "NewGame.h"
+#include "Game.h"
 #include "PlaceAtoms.h"
-#include "Shot.h"
 #include "TraceLaser.h"
-#include "YesMessenger.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,17 +28,19 @@ std::vector<CellPos> entryCells(int gridSize)
     return cells;
 }
 
-// Games with random layouts of the benchmark's atoms, laid out as a new game lays them out.
-std::vector<GameState> randomGames(int gridSize)
+GameSettings settingsOf(int gridSize)
+{
+    return GameSettings{}.withGridSize(gridSize).withAtomCount(kAtoms);
+}
+
+// Games with random layouts of the benchmark's atoms, dealt as a new game deals them.
+std::vector<Game> randomGames(int gridSize)
 {
     FixedSeedRandom random;
-    YesMessenger messenger;
-    std::vector<GameState> games(kLayouts);
-    for (GameState& game : games) {
-        setGridSize(game, gridSize);
-        setAtomCount(game, kAtoms);
-        SetUpNewGame(game, random, messenger);
-    }
+    std::vector<Game> games;
+    games.reserve(kLayouts);
+    for (int layout = 0; layout < kLayouts; ++layout)
+        games.emplace_back(settingsOf(gridSize), random);
     return games;
 }
 
@@ -60,17 +59,14 @@ std::vector<Shot> everyShot(int gridSize)
 void BM_TraceLaser(benchmark::State& bench)
 {
     const int gridSize = static_cast<int>(bench.range(0));
-    std::vector<GameState> games = randomGames(gridSize);
+    const std::vector<Game> games = randomGames(gridSize);
     const std::vector<Shot> shots = everyShot(gridSize);
-    YesMessenger messenger;
+    const auto n = static_cast<std::int16_t>(gridSize);
     std::size_t next = 0;
     std::int64_t segments = 0;
     for (auto _ : bench) {
         const Shot& shot = shots[next];
-        GameState& game = games[shot.layout];
-        game.LaserRow = shot.entry.row;
-        game.LaserCol = shot.entry.column;
-        const LaserWalk walk = TraceLaser(game, messenger);
+        const LaserWalk walk = TraceLaser(games[shot.layout].AtomMap(), n, shot.entry);
         segments += static_cast<std::int64_t>(walk.trace.size());
         benchmark::DoNotOptimize(walk);
         next = next + 1 == shots.size() ? 0 : next + 1;
@@ -84,18 +80,12 @@ BENCHMARK(BM_TraceLaser)->DenseRange(4, 15);
 void BM_ShootTraced(benchmark::State& bench)
 {
     const int gridSize = static_cast<int>(bench.range(0));
-    std::vector<GameState> games = randomGames(gridSize);
-    for (GameState& game : games)
-        game.TraceShots = true;
+    std::vector<Game> games = randomGames(gridSize);
     const std::vector<Shot> shots = everyShot(gridSize);
-    YesMessenger messenger;
     std::size_t next = 0;
     for (auto _ : bench) {
         const Shot& shot = shots[next];
-        GameState& game = games[shot.layout];
-        game.LaserRow = shot.entry.row;
-        game.LaserCol = shot.entry.column;
-        benchmark::DoNotOptimize(Shoot(game, messenger));
+        benchmark::DoNotOptimize(games[shot.layout].Shoot(shot.entry, true));
         next = next + 1 == shots.size() ? 0 : next + 1;
     }
 }
@@ -104,48 +94,33 @@ BENCHMARK(BM_ShootTraced)->DenseRange(4, 15);
 // With the game's own source, which seeds itself from the clock at every placement.
 void BM_PlaceAtoms(benchmark::State& bench)
 {
-    GameState game;
-    setGridSize(game, static_cast<int>(bench.range(0)));
-    setAtomCount(game, kAtoms);
+    const auto gridSize = static_cast<std::int16_t>(bench.range(0));
     ClockSeededRandom random;
-    YesMessenger messenger;
-    for (auto _ : bench) {
-        PlaceAtoms(game, random, messenger);
-        benchmark::DoNotOptimize(game.AtomMap);
-    }
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(PlaceAtoms(gridSize, kAtoms, random));
 }
 BENCHMARK(BM_PlaceAtoms)->DenseRange(4, 15);
 
 // The placement alone, with a source that does not reseed: what is left is drawing and retrying.
 void BM_PlaceAtomsWithoutReseed(benchmark::State& bench)
 {
-    GameState game;
-    setGridSize(game, static_cast<int>(bench.range(0)));
-    setAtomCount(game, kAtoms);
+    const auto gridSize = static_cast<std::int16_t>(bench.range(0));
     FixedSeedRandom random;
-    YesMessenger messenger;
-    for (auto _ : bench) {
-        PlaceAtoms(game, random, messenger);
-        benchmark::DoNotOptimize(game.AtomMap);
-    }
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(PlaceAtoms(gridSize, kAtoms, random));
 }
 BENCHMARK(BM_PlaceAtomsWithoutReseed)->DenseRange(4, 15);
 
-// The engine side of a new game: board layout, placement, counters and instructions.
-void BM_SetUpNewGame(benchmark::State& bench)
+// The engine side of a new game: the numbered board and the placement.
+void BM_NewGame(benchmark::State& bench)
 {
-    GameState game;
-    setGridSize(game, static_cast<int>(bench.range(0)));
-    setAtomCount(game, kAtoms);
-    game.ShowNumbers = true;
+    GameSettings settings = settingsOf(static_cast<int>(bench.range(0)));
+    settings.ShowNumbers = true;
     ClockSeededRandom random;
-    YesMessenger messenger;
-    for (auto _ : bench) {
-        SetUpNewGame(game, random, messenger);
-        benchmark::DoNotOptimize(game.board);
-    }
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(Game(settings, random));
 }
-BENCHMARK(BM_SetUpNewGame)->DenseRange(4, 15);
+BENCHMARK(BM_NewGame)->DenseRange(4, 15);
 
 } // namespace
 } // namespace orbalux::bench

@@ -1,11 +1,16 @@
 #include "CellGrid.h"
 #include "ClockSeededRandom.h"
-#include "GameState.h"
 #include "TimeOfDayClock.h"
 #include "YesMessenger.h"
 #include "frmMain.h"
+#include "frmOptions.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -17,33 +22,43 @@ namespace {
 constexpr int kAtoms = 15;
 
 // The real main window with the game's own random source and clock, shown offscreen, with a
-// game of the benchmark's size running.
+// game of the benchmark's size running, set up through the settings dialog as a player would.
 struct Game {
     explicit Game(int gridSize, bool trace)
     {
         started = window.startUp(QStringLiteral(ORBALUX_ASSET_DIR));
-        setGridSize(state, gridSize);
-        setAtomCount(state, kAtoms);
-        state.TraceShots = trace;
-        window.cmdNewGame_Click();
+        if (!started)
+            return;
+        QTimer::singleShot(0, &window, [this, gridSize, trace] {
+            auto* dialog = window.findChild<frmOptions*>(QStringLiteral("frmOptions"));
+            dialog->findChild<QScrollBar*>(QStringLiteral("hsGrid"))->setValue(gridSize);
+            dialog->findChild<QScrollBar*>(QStringLiteral("hsAtoms"))->setValue(kAtoms);
+            if (trace)
+                dialog->findChild<QCheckBox*>(QStringLiteral("cbTrace"))->click();
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        window.findChild<QAction*>(QStringLiteral("mnSettings"))->trigger();
         settle();
     }
+
+    CellGrid& grid() { return *window.findChild<CellGrid*>(QStringLiteral("msfGrid")); }
+    void newGame() { window.findChild<QPushButton*>(QStringLiteral("cmdNewGame"))->click(); }
+    void click(CellPos cell) { emit grid().cellClicked(cell.row, cell.column); }
 
     // What the player sees: the board painted now, then everything else the handler queued.
     // Objects dropped with deleteLater() go too, as the event loop would let them go; outside
     // the loop they would pile up and slow every later iteration.
     void settle()
     {
-        window.msfGrid()->repaint();
+        grid().repaint();
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    GameState state;
     YesMessenger messenger;
     ClockSeededRandom random;
     TimeOfDayClock clock;
-    frmMain window{state, messenger, random, clock};
+    frmMain window{messenger, random, clock};
     // False when the trace pictures could not be read: the figures would lack their paint.
     bool started = false;
 };
@@ -79,7 +94,7 @@ void BM_NewGameRepainted(benchmark::State& bench)
     if (!started(bench, game))
         return;
     for (auto _ : bench) {
-        game.window.cmdNewGame_Click();
+        game.newGame();
         game.settle();
     }
     countMessages(bench, game);
@@ -97,7 +112,7 @@ void BM_TracedShotRepainted(benchmark::State& bench)
     const std::vector<CellPos> entries = entryCells(gridSize);
     std::size_t next = 0;
     for (auto _ : bench) {
-        game.window.msfGrid_Click(entries[next].row, entries[next].column);
+        game.click(entries[next]);
         game.settle();
         next = next + 1 == entries.size() ? 0 : next + 1;
     }
@@ -113,10 +128,10 @@ void BM_BoardRepaint(benchmark::State& bench)
     if (!started(bench, game))
         return;
     for (CellPos entry : entryCells(gridSize))
-        game.window.msfGrid_Click(entry.row, entry.column);
+        game.click(entry);
     game.settle();
     for (auto _ : bench)
-        game.window.msfGrid()->repaint();
+        game.grid().repaint();
 }
 BENCHMARK(BM_BoardRepaint)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
 
