@@ -5,9 +5,6 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
 namespace orbalux {
 
 class TwipScale;
@@ -29,20 +26,10 @@ private slots:
 
 private:
     void createControls(const TwipScale& twips);
-    void createLabels(const TwipScale& twips);
     void createEtchedLine(const TwipScale& twips);
-    void fillIn();
 
     PlatformServices m_platform;
     Messenger& m_messenger;
-
-    QPushButton* m_cmdOK = nullptr;
-    QLabel* m_picIcon = nullptr;
-    QPushButton* m_cmdSysInfo = nullptr;
-    QLabel* m_lblDescription = nullptr;
-    QLabel* m_lblDisclaimer = nullptr;
-    QLabel* m_lblTitle = nullptr;
-    QLabel* m_lblVersion = nullptr;
 };
 
 } // namespace orbalux

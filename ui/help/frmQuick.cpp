@@ -74,9 +74,7 @@ bool fits(const QLabel& label, const QFont& font)
 frmQuick::frmQuick(const TwipScale& twips, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Orbalux Quick Help"));
-    setDialogFrame(*this, false);
-    setFixedSize(twips(6555), twips(6405));
+    setUpDialog(*this, QStringLiteral("Orbalux Quick Help"), twips, {6555, 6405}, false);
     createControls(twips);
     fitTexts();
     orderFocus();
@@ -95,28 +93,26 @@ void frmQuick::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void frmQuick::addLabel(const TwipScale& twips, const char* name, const QString& text, int top, int height)
+void frmQuick::addParagraph(const TwipScale& twips, const char* name, const QString& text, int top, int height)
 {
-    twips.place(makeLabel(this, name, text), kLabelLeft, top, kLabelWidth, height);
+    addLabel(this, twips, name, text, {kLabelLeft, top, kLabelWidth, height});
 }
 
 void frmQuick::createControls(const TwipScale& twips)
 {
-    addLabel(twips, "Label1", kLabel1, 120, 855);
-    addLabel(twips, "Label2", kLabel2, 960, 855);
+    addParagraph(twips, "Label1", kLabel1, 120, 855);
+    addParagraph(twips, "Label2", kLabel2, 960, 855);
     m_msfLegend = new CellGrid(this);
     m_msfLegend->setObjectName(QStringLiteral("msfLegend"));
     m_msfLegend->setAccessibleName(QStringLiteral("Legend"));
     twips.place(m_msfLegend, 600, 1920, 5175, 495);
-    addLabel(twips, "Label3", kLabel3, 2520, 375);
-    addLabel(twips, "Label5", kLabel5, 3000, 495);
-    addLabel(twips, "Label6", kLabel6, 3480, 375);
-    addLabel(twips, "Label7", kLabel7, 3960, 615);
-    addLabel(twips, "Label4", kLabel4, 4680, 855);
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    addParagraph(twips, "Label3", kLabel3, 2520, 375);
+    addParagraph(twips, "Label5", kLabel5, 3000, 495);
+    addParagraph(twips, "Label6", kLabel6, 3480, 375);
+    addParagraph(twips, "Label7", kLabel7, 3960, 615);
+    addParagraph(twips, "Label4", kLabel4, 4680, 855);
+    m_cmdOK = addButton(this, twips, "cmdOK", QStringLiteral("OK"), {5280, 5880, 1215, 375});
     m_cmdOK->setDefault(true);
-    twips.place(m_cmdOK, 5280, 5880, 1215, 375);
 }
 
 // The boxes were drawn for a narrower font than most desktops have, so the paragraphs shrink

@@ -27,7 +27,7 @@ private slots:
     void cmdOK_Click();
 
 private:
-    void addLabel(const TwipScale& twips, const char* name, const QString& text, int top, int height);
+    void addParagraph(const TwipScale& twips, const char* name, const QString& text, int top, int height);
     void createControls(const TwipScale& twips);
     void fitTexts();
     void orderFocus();

@@ -2,6 +2,7 @@
 
 #include "BoardLook.h"
 #include "CellGrid.h"
+#include "DialogParts.h"
 #include "OpenInstructions.h"
 #include "SettingsVerdict.h"
 #include "frmAbout.h"
@@ -92,46 +93,29 @@ void frmMain::createMenus()
 
 void frmMain::createButtons(QWidget* area)
 {
-    m_cmdNewGame = new QPushButton(QStringLiteral("New Game"), area);
-    m_cmdNewGame->setObjectName(QStringLiteral("cmdNewGame"));
-    m_cmdNewGame->setGeometry(m_twips(120), m_twips(120), m_twips(1095), m_twips(375));
+    m_cmdNewGame = addButton(area, m_twips, "cmdNewGame", QStringLiteral("New Game"), {120, 120, 1095, 375});
     connect(m_cmdNewGame, &QPushButton::clicked, this, &frmMain::cmdNewGame_Click);
-    m_cmdSolved = new QPushButton(QStringLiteral("Solved!"), area);
-    m_cmdSolved->setObjectName(QStringLiteral("cmdSolved"));
-    m_cmdSolved->setGeometry(m_twips(1320), m_twips(120), m_twips(1095), m_twips(375));
+    m_cmdSolved = addButton(area, m_twips, "cmdSolved", QStringLiteral("Solved!"), {1320, 120, 1095, 375});
     connect(m_cmdSolved, &QPushButton::clicked, this, &frmMain::cmdSolved_Click);
 }
 
-QLabel* frmMain::addLabel(QWidget* area, const char* name, const QString& text, QRect twipsRect,
-    Qt::Alignment alignment)
+// A counter: its caption right-aligned before it, its number left-aligned, on one line.
+QLabel* frmMain::addCounter(QWidget* area, const char* caption, const QRect& captionRect, const char* name, const QRect& rect)
 {
-    auto* label = new QLabel(text, area);
-    label->setObjectName(QString::fromLatin1(name));
-    m_twips.place(label, twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height());
-    label->setAlignment(alignment);
-    return label;
+    addLabel(area, m_twips, "", QString::fromLatin1(caption), captionRect, Qt::AlignRight | Qt::AlignVCenter, false);
+    QLabel* counter = addLabel(area, m_twips, name, QString(), rect, Qt::AlignLeft | Qt::AlignVCenter, false);
+    counter->setAccessibleDescription(QString::fromLatin1(caption).chopped(1));
+    return counter;
 }
 
 void frmMain::createLabels(QWidget* area)
 {
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    addLabel(area, "Label1", QStringLiteral("Atoms on Board:"), {2520, 120, 1215, 255}, right);
-    m_lblAtoms = addLabel(area, "lblAtoms", QString(), {3840, 120, 255, 255}, left);
-    addLabel(area, "Label2", QStringLiteral("Atoms in Game:"), {2400, 360, 1335, 255}, right);
-    m_lblAtomsInGame = addLabel(area, "lblAtomsInGame", QString(), {3840, 360, 375, 255}, left);
-    addLabel(area, "Label3", QStringLiteral("Best Score:"), {120, 600, 855, 255}, right);
-    m_lblBestScore = addLabel(area, "lblBestScore", QString(), {1080, 600, 375, 255}, left);
-    addLabel(area, "Label4", QStringLiteral("Score:"), {3240, 600, 495, 255}, right);
-    m_lblScore = addLabel(area, "lblScore", QString(), {3840, 600, 375, 255}, left);
-    // A number read out alone means nothing, so each tells a screen reader what it counts.
-    m_lblAtoms->setAccessibleDescription(QStringLiteral("Atoms on Board"));
-    m_lblAtomsInGame->setAccessibleDescription(QStringLiteral("Atoms in Game"));
-    m_lblBestScore->setAccessibleDescription(QStringLiteral("Best Score"));
-    m_lblScore->setAccessibleDescription(QStringLiteral("Score"));
+    m_lblAtoms = addCounter(area, "Atoms on Board:", {2520, 120, 1215, 255}, "lblAtoms", {3840, 120, 255, 255});
+    m_lblAtomsInGame = addCounter(area, "Atoms in Game:", {2400, 360, 1335, 255}, "lblAtomsInGame", {3840, 360, 375, 255});
+    m_lblBestScore = addCounter(area, "Best Score:", {120, 600, 855, 255}, "lblBestScore", {1080, 600, 375, 255});
+    m_lblScore = addCounter(area, "Score:", {3240, 600, 495, 255}, "lblScore", {3840, 600, 375, 255});
     // The instructions run to four lines in today's fonts, so the label may reach down to the board.
-    m_lblResults = addLabel(area, "lblResults", QString(), {4200, 120, 3975, 825}, Qt::AlignLeft | Qt::AlignTop);
-    m_lblResults->setWordWrap(true);
+    m_lblResults = addLabel(area, m_twips, "lblResults", QString(), {4200, 120, 3975, 825});
 }
 
 void frmMain::createBoard(QWidget* area)

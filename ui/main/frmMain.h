@@ -64,7 +64,7 @@ private:
     void createButtons(QWidget* area);
     void createLabels(QWidget* area);
     void createBoard(QWidget* area);
-    QLabel* addLabel(QWidget* area, const char* name, const QString& text, QRect twipsRect, Qt::Alignment alignment);
+    QLabel* addCounter(QWidget* area, const char* caption, const QRect& captionRect, const char* name, const QRect& rect);
 
     void startNewGame();
     void showMessages(const std::vector<std::string>& messages);
@@ -92,6 +92,7 @@ private:
     CellGrid* m_msfGrid = nullptr;
     QPushButton* m_cmdNewGame = nullptr;
     QPushButton* m_cmdSolved = nullptr;
+    // The counters and the line under the buttons, redrawn by refresh().
     QLabel* m_lblAtoms = nullptr;
     QLabel* m_lblAtomsInGame = nullptr;
     QLabel* m_lblBestScore = nullptr;

@@ -28,25 +28,13 @@ QScrollBar* makeBar(QWidget* parent, const char* name, int minimum, int maximum)
     return bar;
 }
 
-template <typename Control>
-Control* makeControl(QWidget* parent, const char* name, const QString& text)
-{
-    auto* control = new Control(text, parent);
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
 } // namespace
 
 frmOptions::frmOptions(const TwipScale& twips, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Orbalux Settings"));
-    setDialogFrame(*this, true);
-    setFixedSize(twips(4680), twips(3810));
-    createControls();
-    placeControls(twips);
-    connectHandlers();
+    setUpDialog(*this, QStringLiteral("Orbalux Settings"), twips, {4680, 3810}, true);
+    createControls(twips);
     showSettings(GameSettings{});
 }
 
@@ -64,46 +52,38 @@ void frmOptions::reject()
 }
 
 // Created in tab order, which is also the order of the focus chain.
-void frmOptions::createControls()
+void frmOptions::createControls(const TwipScale& twips)
 {
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     m_hsAtoms = makeBar(this, "hsAtoms", kMinAtomCount, kMaxAtomCount);
-    m_Label1 = makeLabel(this, "Label1", QStringLiteral("Number of Atoms to Find"), centred, false);
-    m_lblAtoms = makeLabel(this, "lblAtoms", QString(), Qt::AlignRight | Qt::AlignTop, false);
-    m_lblAtomsText = makeLabel(this, "lblAtomsText", QStringLiteral("Atoms"), Qt::AlignLeft | Qt::AlignTop, false);
-    m_hsGrid = makeBar(this, "hsGrid", kMinGridSize, kMaxGridSize);
-    m_Label3 = makeLabel(this, "Label3", QStringLiteral("Grid Size"), centred, false);
-    m_lblSize = makeLabel(this, "lblSize", QString(), centred, false);
-    m_cmdOK = makeControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"));
-    m_cmdOK->setDefault(true);
-    m_cmdCancel = makeControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"));
-    m_cbNumbers = makeControl<QCheckBox>(this, "cbNumbers", QStringLiteral("Show numbers on border"));
-    m_cbTrace = makeControl<QCheckBox>(this, "cbTrace", QStringLiteral("Trace Shots"));
-}
-
-void frmOptions::placeControls(const TwipScale& twips)
-{
     twips.place(m_hsAtoms, 120, 480, 4335, 255);
-    twips.place(m_Label1, 1200, 240, 2175, 255);
-    twips.place(m_lblAtoms, 1800, 960, 255, 255);
-    twips.place(m_lblAtomsText, 2280, 960, 735, 255);
+    connect(m_hsAtoms, &QScrollBar::valueChanged, this, &frmOptions::hsAtoms_Change);
+    addLabel(this, twips, "Label1", QStringLiteral("Number of Atoms to Find"), {1200, 240, 2175, 255}, centred, false);
+    m_lblAtoms = addLabel(this, twips, "lblAtoms", QString(), {1800, 960, 255, 255}, Qt::AlignRight | Qt::AlignTop, false);
+    m_lblAtomsText = addLabel(this, twips, "lblAtomsText", QString(), {2280, 960, 735, 255}, Qt::AlignLeft | Qt::AlignTop, false);
+    m_hsGrid = makeBar(this, "hsGrid", kMinGridSize, kMaxGridSize);
     twips.place(m_hsGrid, 120, 2160, 4335, 255);
-    twips.place(m_Label3, 1800, 1920, 975, 255);
-    twips.place(m_lblSize, 1680, 2520, 1095, 255);
-    twips.place(m_cmdOK, 3480, 2880, 975, 375);
-    twips.place(m_cmdCancel, 3480, 3360, 975, 375);
-    twips.place(m_cbNumbers, 120, 3000, 2535, 255);
-    twips.place(m_cbTrace, 120, 3240, 1455, 255);
+    connect(m_hsGrid, &QScrollBar::valueChanged, this, &frmOptions::hsGrid_Change);
+    addLabel(this, twips, "Label3", QStringLiteral("Grid Size"), {1800, 1920, 975, 255}, centred, false);
+    m_lblSize = addLabel(this, twips, "lblSize", QString(), {1680, 2520, 1095, 255}, centred, false);
+    createButtons(twips);
 }
 
-void frmOptions::connectHandlers()
+void frmOptions::createButtons(const TwipScale& twips)
 {
-    connect(m_hsAtoms, &QScrollBar::valueChanged, this, &frmOptions::hsAtoms_Change);
-    connect(m_hsGrid, &QScrollBar::valueChanged, this, &frmOptions::hsGrid_Change);
+    QPushButton* cmdOK = addButton(this, twips, "cmdOK", QStringLiteral("OK"), {3480, 2880, 975, 375});
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
+    QPushButton* cmdCancel = addButton(this, twips, "cmdCancel", QStringLiteral("Cancel"), {3480, 3360, 975, 375});
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+    m_cbNumbers = new QCheckBox(QStringLiteral("Show numbers on border"), this);
+    m_cbNumbers->setObjectName(QStringLiteral("cbNumbers"));
+    twips.place(m_cbNumbers, 120, 3000, 2535, 255);
     connect(m_cbNumbers, &QCheckBox::clicked, this, &frmOptions::cbNumbers_Click);
+    m_cbTrace = new QCheckBox(QStringLiteral("Trace Shots"), this);
+    m_cbTrace->setObjectName(QStringLiteral("cbTrace"));
+    twips.place(m_cbTrace, 120, 3240, 1455, 255);
     connect(m_cbTrace, &QCheckBox::clicked, this, &frmOptions::cbTrace_Click);
-    connect(m_cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
-    connect(m_cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
 }
 
 // The bars are set as the player would set them, so the labels follow through their handlers.

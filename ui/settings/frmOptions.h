@@ -6,7 +6,6 @@
 
 class QCheckBox;
 class QLabel;
-class QPushButton;
 class QScrollBar;
 
 namespace orbalux {
@@ -40,22 +39,17 @@ private slots:
     void cmdCancel_Click();
 
 private:
-    void createControls();
-    void placeControls(const TwipScale& twips);
-    void connectHandlers();
+    void createControls(const TwipScale& twips);
+    void createButtons(const TwipScale& twips);
     void showSettings(const GameSettings& settings);
 
-    SettingsVisit m_visit;
-
     QScrollBar* m_hsAtoms = nullptr;
-    QLabel* m_Label1 = nullptr;
     QLabel* m_lblAtoms = nullptr;
     QLabel* m_lblAtomsText = nullptr;
     QScrollBar* m_hsGrid = nullptr;
-    QLabel* m_Label3 = nullptr;
     QLabel* m_lblSize = nullptr;
-    QPushButton* m_cmdOK = nullptr;
-    QPushButton* m_cmdCancel = nullptr;
+    // What the visit has left so far: the boxes at their click, the bars through OK.
+    SettingsVisit m_visit;
     QCheckBox* m_cbNumbers = nullptr;
     QCheckBox* m_cbTrace = nullptr;
 };
