@@ -24,7 +24,7 @@ class CellGridKeyboard : public ::testing::Test {
 protected:
     CellGridKeyboard()
     {
-        m_grid->setBoard(&m_board);
+        m_grid->setCells(6, 6, std::vector<CellLook>(36, CellLook{{}, QColor(0xFFFFE1), true, {}, {}}));
         m_grid->resize(m_grid->sizeHint());
         m_holder.resize(m_grid->sizeHint());
     }
@@ -53,7 +53,6 @@ protected:
         return edge == QColor(Qt::black) && inside == QColor(Qt::white);
     }
 
-    Board m_board{6, 6};
     Holder m_holder;
     CellGrid* m_grid = new CellGrid(&m_holder);
     QSignalSpy m_clicked{m_grid, &CellGrid::cellClicked};
@@ -108,14 +107,14 @@ TEST_F(CellGridKeyboard, AMouseClickMakesTheCellCurrent)
     EXPECT_EQ(m_clicked[1], (QList<QVariant>{3, 3}));
 }
 
-TEST_F(CellGridKeyboard, TheCurrentCellFollowsTheBoardWhenItShrinks)
+TEST_F(CellGridKeyboard, TheCurrentCellStaysOnTheGridWhenItShrinks)
 {
     m_grid->setCurrentCell(5, 4);
-    m_board.reset(3, 3);
+    m_grid->setCells(3, 3, {});
     EXPECT_EQ(m_grid->currentCell(), (CellPos{2, 2}));
     m_grid->setCurrentCell(7, 0);
     EXPECT_EQ(m_grid->currentCell(), (CellPos{2, 2}));
-    m_board.reset(0, 0);
+    m_grid->setCells(0, 0, {});
     press(Qt::Key_Space);
     EXPECT_EQ(m_grid->currentCell(), (CellPos{-1, -1}));
     EXPECT_EQ(m_clicked.size(), 0);
@@ -124,9 +123,8 @@ TEST_F(CellGridKeyboard, TheCurrentCellFollowsTheBoardWhenItShrinks)
 TEST(CellGridKeyboardUnheard, EnterGoesToTheWindowWhenNobodyHearsTheClicks)
 {
     Holder holder;
-    Board legend(1, 6);
     auto* grid = new CellGrid(&holder);
-    grid->setBoard(&legend);
+    grid->setCells(1, 6, {});
     QTest::keyClick(grid, Qt::Key_Return);
     QTest::keyClick(grid, Qt::Key_Right);
     QTest::keyClick(grid, Qt::Key_Escape);

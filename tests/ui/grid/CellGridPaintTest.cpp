@@ -1,4 +1,3 @@
-#include "CellColours.h"
 #include "CellGrid.h"
 #include "PictureStore.h"
 
@@ -48,25 +47,29 @@ QRect textBox(const QImage& image, const QRect& rect)
     return box;
 }
 
+const QColor kField(0xFFFFE1);
+
 class CellGridPaint : public ::testing::Test {
 protected:
     CellGridPaint()
     {
         EXPECT_FALSE(m_pictures.load(QStringLiteral(ORBALUX_ASSETS_DIR)));
-        m_grid.setBoard(&m_board);
         m_grid.setPictureStore(&m_pictures);
+        m_grid.setCells(10, 10, m_looks);
         m_grid.resize(m_grid.sizeHint());
     }
 
-    Cell& cell(int row, int column)
-    {
-        return m_board.cell({static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)});
-    }
+    CellLook& cell(int row, int column) { return m_looks[static_cast<std::size_t>(row * 10 + column)]; }
 
-    QImage grabbed() { return m_grid.grab().toImage(); }
+    QImage grabbed()
+    {
+        m_grid.setCells(10, 10, m_looks);
+        return m_grid.grab().toImage();
+    }
 
     QImage renderedAtRatio2()
     {
+        m_grid.setCells(10, 10, m_looks);
         QImage image(m_grid.size() * 2, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(2);
         image.fill(Qt::white);
@@ -74,24 +77,22 @@ protected:
         return image;
     }
 
-    Board m_board{10, 10};
+    std::vector<CellLook> m_looks = std::vector<CellLook>(100, CellLook{{}, kField, true, {}, {}});
     PictureStore m_pictures;
     CellGrid m_grid;
 };
 
 TEST_F(CellGridPaint, EachCellShowsItsBackgroundColour)
 {
-    const std::vector<std::tuple<int, int, Colour>> cells = {
-        {0, 0, Colour::Silver}, {0, 3, Colour::Aqua}, {0, 4, Colour::Red},
-        {9, 5, Colour::Yellow}, {3, 0, Colour::Lime}, {5, 5, Colour::Blue}};
+    const std::vector<std::tuple<int, int, QColor>> cells = {
+        {0, 0, QColor(0xC0C0C0)}, {0, 4, QColor(Qt::red)}, {9, 5, QColor(Qt::yellow)}, {5, 5, QColor(Qt::blue)}};
     for (const auto& [row, column, colour] : cells)
         cell(row, column).background = colour;
 
     const QImage image = grabbed();
     for (const auto& [row, column, colour] : cells)
-        EXPECT_EQ(QColor(image.pixel(m_grid.cellRect(row, column).center())), cellColour(colour));
-    EXPECT_TRUE(cellColour(Colour::ToolTip).isValid());
-    EXPECT_EQ(QColor(image.pixel(m_grid.cellRect(4, 4).center())), cellColour(Colour::ToolTip));
+        EXPECT_EQ(QColor(image.pixel(m_grid.cellRect(row, column).center())), colour);
+    EXPECT_EQ(QColor(image.pixel(m_grid.cellRect(4, 4).center())), kField);
 }
 
 TEST_F(CellGridPaint, TracePictureCrossesItsCellOverTheBackground)
@@ -102,22 +103,20 @@ TEST_F(CellGridPaint, TracePictureCrossesItsCellOverTheBackground)
     QImage image = grabbed();
     EXPECT_TRUE(isTrace(image.pixel(rect.center().x(), rect.top())));
     EXPECT_TRUE(isTrace(image.pixel(rect.center().x(), rect.bottom())));
-    EXPECT_EQ(QColor(image.pixel(rect.left() + 2, rect.center().y())), cellColour(Colour::ToolTip));
+    EXPECT_EQ(QColor(image.pixel(rect.left() + 2, rect.center().y())), kField);
 
     m_grid.setPictureStore(nullptr);
     image = grabbed();
-    EXPECT_EQ(QColor(image.pixel(rect.center())), cellColour(Colour::ToolTip));
+    EXPECT_EQ(QColor(image.pixel(rect.center())), kField);
 }
 
 TEST_F(CellGridPaint, TextIsBlackCentredOrLeftWithPadding)
 {
-    Board legend(1, 2);
-    legend.cell({0, 0}) = Cell{"H", Colour::Red, Alignment::Centre, SegmentKind::None};
-    legend.cell({0, 1}) = Cell{"Hit", Colour::ToolTip, Alignment::Left, SegmentKind::None};
-    m_grid.setBoard(&legend);
+    m_grid.setCells(1, 2, {{QStringLiteral("H"), QColor(Qt::red), true, SegmentKind::None, {}},
+                              {QStringLiteral("Hit"), kField, false, SegmentKind::None, {}}});
     m_grid.setColumnWidth(1, 120);
     m_grid.resize(m_grid.sizeHint());
-    const QImage image = grabbed();
+    const QImage image = m_grid.grab().toImage();
 
     const QRect symbol = m_grid.cellRect(0, 0);
     const QRect centred = textBox(image, symbol);
@@ -145,7 +144,7 @@ int runLength(const QImage& image, QPoint start, QPoint step, const QColor& colo
 TEST_F(CellGridPaint, AtRatio2EveryCellIsASquareOfTwiceThePixels)
 {
     const QImage image = renderedAtRatio2();
-    const QColor field = cellColour(Colour::ToolTip);
+    const QColor field = kField;
     for (const auto& [row, column] : {std::pair(1, 1), std::pair(5, 5), std::pair(8, 3)}) {
         const QRect rect = m_grid.cellRect(row, column);
         const QPoint centre = rect.center() * 2;
@@ -160,7 +159,7 @@ TEST_F(CellGridPaint, AtRatio2EveryCellIsASquareOfTwiceThePixels)
 TEST_F(CellGridPaint, AtRatio2GridLinesAreTwoSharpPixels)
 {
     const QImage image = renderedAtRatio2();
-    const QColor field = cellColour(Colour::ToolTip);
+    const QColor field = kField;
     const QColor line(0x80, 0x80, 0x80);
     const int y = m_grid.cellRect(4, 0).center().y() * 2;
     int lines = 0;

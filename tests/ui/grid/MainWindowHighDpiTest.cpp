@@ -22,8 +22,8 @@ protected:
     // Where cell (row, column) of the board lies in the window's area, in its own pixels.
     QRect inArea(int row, int column) const
     {
-        const QRect cell = window.msfGrid()->cellRect(row, column);
-        return {window.msfGrid()->mapTo(window.centralWidget(), cell.topLeft()), cell.size()};
+        const QRect cell = play.grid().cellRect(row, column);
+        return {play.grid().mapTo(window.centralWidget(), cell.topLeft()), cell.size()};
     }
 };
 
@@ -41,7 +41,7 @@ QRect boundsOf(const QImage& image, const QColor& colour)
 
 TEST_F(MainWindowHighDpi, AtRatio2TheBorderRingLiesWhereItDoesAtRatio1TimesTwo)
 {
-    newBoard(4, {".X..", "....", "....", "...."});
+    play.newGame({".X..", "....", "....", "...."});
     const QRect ring = inArea(0, 1) | inArea(5, 4) | inArea(1, 0) | inArea(4, 5);
     const QRect drawn = boundsOf(areaAtRatio2(), QColor(0x00, 0xFF, 0xFF));
     EXPECT_EQ(drawn, QRect(ring.topLeft() * 2, ring.size() * 2));
@@ -49,7 +49,7 @@ TEST_F(MainWindowHighDpi, AtRatio2TheBorderRingLiesWhereItDoesAtRatio1TimesTwo)
 
 TEST_F(MainWindowHighDpi, AtRatio2EveryBorderCellIsTheSameSquare)
 {
-    newBoard(4, {".X..", "....", "....", "...."});
+    play.newGame({".X..", "....", "....", "...."});
     const QImage image = areaAtRatio2();
     const QColor aqua(0x00, 0xFF, 0xFF);
     const QSize first = inArea(0, 1).size() * 2;

@@ -1,4 +1,4 @@
-#include "BoardClick.h"
+#include "BoardLook.h"
 #include "MainWindowFixture.h"
 
 #include <QAccessible>
@@ -21,33 +21,42 @@ protected:
     void press(Qt::Key key, int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            QTest::keyClick(window.msfGrid(), key);
+            QTest::keyClick(&play.grid(), key);
     }
 
     // Walks the current cell to (row, column) with the arrow keys.
     void walkTo(int row, int column)
     {
-        const CellPos from = window.msfGrid()->currentCell();
+        const CellPos from = play.grid().currentCell();
         press(row < from.row ? Qt::Key_Up : Qt::Key_Down, std::abs(row - from.row));
         press(column < from.column ? Qt::Key_Left : Qt::Key_Right, std::abs(column - from.column));
-        ASSERT_EQ(window.msfGrid()->currentCell(), (CellPos{static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)}));
+        ASSERT_EQ(play.grid().currentCell(),
+            (CellPos{static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)}));
     }
 
-    bool activate()
+    std::vector<CellLook> shownLooks() const
     {
-        window.activateWindow();
-        return QTest::qWaitForWindowActive(&window);
+        std::vector<CellLook> looks;
+        for (int row = 0; row < play.grid().rows(); ++row) {
+            for (int column = 0; column < play.grid().columns(); ++column)
+                looks.push_back(play.cell(row, column));
+        }
+        return looks;
     }
+
+    QWidget* focused() const { return QApplication::focusWidget(); }
 };
 
-TEST_F(MainWindowKeyboard, ArrowsAndSpaceOrEnterFireTheSameShotsAsClicks)
+TEST_F(MainWindowKeyboard, ArrowsAndSpaceOrEnterPlayAsClicksOnTheSameGameWould)
 {
-    newBoard(4, kOneAtom);
-    state.TraceShots = true;
-    GameState clicked = state;
-    testing::ScriptedMessenger clickMessages;
-    for (const CellPos cell : {CellPos{0, 2}, CellPos{4, 0}, CellPos{2, 5}})
-        ClickBoardCell(clicked, cell, clickMessages);
+    play.newGame(kOneAtom, false, true);
+    Game clicked = testing::gameWith(kOneAtom);
+    std::string explanation;
+    for (const CellPos cell : {CellPos{0, 2}, CellPos{4, 0}, CellPos{2, 5}, CellPos{3, 3}}) {
+        const ClickResult result = clicked.ClickBoardCell(cell, true);
+        if (result.shot)
+            explanation = result.shot->explanation;
+    }
 
     walkTo(0, 2);
     press(Qt::Key_Space);
@@ -55,67 +64,60 @@ TEST_F(MainWindowKeyboard, ArrowsAndSpaceOrEnterFireTheSameShotsAsClicks)
     press(Qt::Key_Return);
     walkTo(2, 5);
     press(Qt::Key_Enter);
+    walkTo(3, 3);
+    press(Qt::Key_Space);
 
-    EXPECT_EQ(state.board, clicked.board);
-    EXPECT_EQ(state.Score, clicked.Score);
-    EXPECT_EQ(cell(0, 2).text, "H");
-    EXPECT_EQ(cell(4, 5).text, "a");
-    EXPECT_EQ(window.lblScore()->text(), QString::number(clicked.Score));
-    EXPECT_EQ(window.lblResults()->text(), QString::fromStdString(clicked.resultsText));
+    EXPECT_EQ(shownLooks(), looksOf(clicked.board()));
+    EXPECT_EQ(play.label("lblScore"), QString::number(clicked.Score()));
+    EXPECT_EQ(play.label("lblAtoms"), "1");
+    EXPECT_EQ(play.label("lblResults"), QString::fromStdString(explanation));
 }
 
-TEST_F(MainWindowKeyboard, SpaceOnAFieldCellTogglesItsMark)
+TEST_F(MainWindowKeyboard, SpaceOnAFieldCellTakesItsMarkOffAgain)
 {
-    newBoard(4, kOneAtom);
+    play.newGame(kOneAtom);
     walkTo(2, 3);
     press(Qt::Key_Space);
-    EXPECT_EQ(cell(2, 3).text, "O");
-    EXPECT_EQ(window.lblAtoms()->text(), "1");
     press(Qt::Key_Space);
-    EXPECT_EQ(cell(2, 3).text, "");
-    EXPECT_EQ(window.lblAtoms()->text(), "0");
-    EXPECT_EQ(state.Score, 0);
+    EXPECT_EQ(play.text(2, 3), "");
+    EXPECT_EQ(play.label("lblAtoms"), "0");
+    EXPECT_EQ(play.label("lblScore"), "0");
 }
 
 TEST_F(MainWindowKeyboard, ACornerByKeyboardGetsTheCornerMessage)
 {
-    newBoard(4, kOneAtom);
+    play.newGame(kOneAtom);
     walkTo(5, 0);
     press(Qt::Key_Enter);
     ASSERT_FALSE(messenger.shown.empty());
     EXPECT_EQ(messenger.shown.back(), "Don't select corner cells, silly!");
-    EXPECT_EQ(state.Score, 0);
+    EXPECT_EQ(play.label("lblScore"), "0");
 }
 
 TEST_F(MainWindowKeyboard, TheCurrentCellStaysOnASmallerNewBoard)
 {
     walkTo(9, 9);
-    newBoard(4, kOneAtom);
-    EXPECT_EQ(window.msfGrid()->currentCell(), (CellPos{5, 5}));
+    play.newGame(kOneAtom);
+    EXPECT_EQ(play.grid().currentCell(), (CellPos{5, 5}));
     press(Qt::Key_Up);
     press(Qt::Key_Space);
-    EXPECT_EQ(cell(4, 5).text, "a");
+    EXPECT_EQ(play.text(4, 5), "a");
 }
 
 TEST_F(MainWindowKeyboard, TheBoardHasTheFocusAndTabRunsNewGameSolvedBoard)
 {
-    ASSERT_TRUE(activate());
-    EXPECT_EQ(QApplication::focusWidget(), window.msfGrid());
-    window.cmdNewGame()->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window.cmdSolved());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window.msfGrid());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), window.cmdSolved());
-}
-
-TEST_F(MainWindowKeyboard, TheMenusKeepTheirAccessKeys)
-{
-    QStringList titles;
-    for (const QAction* menu : window.menuBar()->actions())
-        titles << menu->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Help"}));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(focused(), &play.grid());
+    auto* newGame = play.child<QPushButton>("cmdNewGame");
+    auto* solved = play.child<QPushButton>("cmdSolved");
+    newGame->setFocus();
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), solved);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), &play.grid());
+    QTest::keyClick(focused(), Qt::Key_Backtab);
+    EXPECT_EQ(focused(), solved);
 }
 
 bool isControl(const QWidget* widget)
@@ -124,15 +126,15 @@ bool isControl(const QWidget* widget)
         || qobject_cast<const CellGrid*>(widget);
 }
 
-TEST_F(MainWindowKeyboard, EveryControlHasAnAccessibleName)
+TEST_F(MainWindowKeyboard, EveryControlAndMenuHasAnAccessibleName)
 {
-    newBoard(4, kOneAtom);
+    play.newGame(kOneAtom);
     int named = 0;
-    for (const QWidget* control : window.findChildren<QWidget*>()) {
+    for (QWidget* control : window.findChildren<QWidget*>()) {
         if (!control->isVisibleTo(&window) || !isControl(control))
             continue;
-        const QString name = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control))->text(QAccessible::Name);
-        EXPECT_FALSE(name.isEmpty()) << control->metaObject()->className();
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            << control->objectName().toStdString();
         ++named;
     }
     EXPECT_EQ(named, 12);
@@ -140,8 +142,13 @@ TEST_F(MainWindowKeyboard, EveryControlHasAnAccessibleName)
     ASSERT_EQ(menus->childCount(), 2);
     EXPECT_EQ(menus->child(0)->text(QAccessible::Name), "File");
     EXPECT_EQ(menus->child(1)->text(QAccessible::Name), "Help");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.msfGrid())->text(QAccessible::Name), "Board");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.lblScore())->text(QAccessible::Description), "Score");
+    QStringList titles;
+    for (const QAction* menu : window.menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Help"}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&play.grid())->text(QAccessible::Name), "Board");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(play.child<QLabel>("lblScore"))->text(QAccessible::Description),
+        "Score");
 }
 
 } // namespace
