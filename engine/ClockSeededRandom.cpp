@@ -7,7 +7,9 @@ namespace orbalux {
 void ClockSeededRandom::reseed()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::seed_seq seed{static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32)};
+    // Deals in a tight loop may read the same tick; the count keeps their seeds apart.
+    ++m_reseeds;
+    std::seed_seq seed{static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32), m_reseeds};
     m_engine.seed(seed);
 }
 

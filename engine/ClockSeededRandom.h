@@ -6,7 +6,7 @@
 
 namespace orbalux {
 
-/** A Mersenne Twister that every reseed() seeds afresh from the high-resolution clock. */
+/** A Mersenne Twister that every reseed() seeds afresh from the high-resolution clock and a count of reseeds. */
 class ClockSeededRandom : public RandomSource {
 public:
     void reseed() override;
@@ -14,6 +14,7 @@ public:
 
 private:
     std::mt19937 m_engine;
+    unsigned m_reseeds = 0;
 };
 
 } // namespace orbalux

@@ -39,15 +39,19 @@ std::string explanationOf(Outcome outcome, const std::string& letter)
 } // namespace
 
 Game::Game(const GameSettings& settings, RandomSource& random)
+    : Game(settings, PlaceAtoms(settings.GridSize, settings.AtomCount, random))
+{
+}
+
+Game::Game(const GameSettings& settings, AtomDeal deal)
     : m_board(settings.GridSize, settings.ShowNumbers)
+    , m_atomMap(deal.AtomMap)
+    , m_atomCount(deal.placed)
     , m_nextDeflectionLetter(kFirstDeflectionLetter)
     , m_gameInProgress(true)
     , m_showsNumbers(settings.ShowNumbers)
+    , m_dealComplaints(std::move(deal.complaints))
 {
-    AtomDeal deal = PlaceAtoms(m_board.fieldSize(), settings.AtomCount, random);
-    m_atomMap = deal.AtomMap;
-    m_atomCount = deal.placed;
-    m_dealComplaints = std::move(deal.complaints);
 }
 
 std::string Game::instructionText() const
@@ -55,6 +59,26 @@ std::string Game::instructionText() const
     return std::string("Click ") + (m_showsNumbers ? "a number" : "a light blue square")
         + " on the edge of the field, or place/remove atoms on the field. "
           "Click Solved! when you think you have placed the atom correctly.";
+}
+
+std::vector<Observation> Game::observations() const
+{
+    std::vector<CellPos> border(static_cast<std::size_t>(4 * m_board.fieldSize()));
+    for (std::int16_t row = 0; row < m_board.side(); ++row) {
+        for (std::int16_t column = 0; column < m_board.side(); ++column) {
+            if (const int number = m_board.borderNumber({row, column}); number > 0)
+                border[static_cast<std::size_t>(number - 1)] = {row, column};
+        }
+    }
+    std::vector<Observation> shown;
+    for (const CellPos pos : border) {
+        const Cell& cell = m_board.cell(pos);
+        if (cell.shot == ShotMark::Hit || cell.shot == ShotMark::Reflection)
+            shown.push_back({pos, cell.shot == ShotMark::Hit ? Outcome::Hit : Outcome::Reflection, pos});
+        else if (cell.shot == ShotMark::Deflection && m_board.borderNumber(cell.partner) > m_board.borderNumber(pos))
+            shown.push_back({pos, Outcome::Deflection, cell.partner});
+    }
+    return shown;
 }
 
 ClickResult Game::ClickBoardCell(CellPos cell, bool traceShots)

@@ -3,6 +3,8 @@
 #include "AtomLayout.h"
 #include "Board.h"
 #include "GameSettings.h"
+#include "Observation.h"
+#include "PlaceAtoms.h"
 #include "RandomSource.h"
 #include "TraceLaser.h"
 
@@ -71,6 +73,8 @@ public:
     Game() = default;
     /** Lays out a board for settings, hides the atoms and starts the game; the clock is not read. */
     Game(const GameSettings& settings, RandomSource& random);
+    /** The same with the atoms already dealt for settings' grid size. */
+    Game(const GameSettings& settings, AtomDeal deal);
 
     const Board& board() const { return m_board; }
     const AtomLayout& AtomMap() const { return m_atomMap; }
@@ -87,6 +91,11 @@ public:
     const std::vector<std::string>& dealComplaints() const { return m_dealComplaints; }
     /** The instructions shown when the game starts. */
     std::string instructionText() const;
+    /**
+     * The shots the border shows, in the order of the border numbers: each "H" and "R" once,
+     * each pair of deflection letters once, entered at its lower-numbered end.
+     */
+    std::vector<Observation> observations() const;
 
     /** Starts the game clock at now, seconds since midnight: the last step of a new game. */
     void StartGameClock(float now) { m_gameStartTime = now; }

@@ -170,5 +170,18 @@ TEST(Marks, EveryFieldCellCanBeMarkedAndASecondClickTakesTheMarkOff)
     EXPECT_FALSE(game.board().cell(at(0, 1)).marked);
 }
 
+TEST(Observations, EachShotOnTheBorderCountsOnceInBorderNumberOrder)
+{
+    Game game = gameWith(kOneAtom);
+    game.Shoot(at(4, 5), false); // a deflection from 8 out at 13
+    game.Shoot(at(0, 2), false); // a hit at 2
+    game.Shoot(at(4, 5), false); // the same deflection again, now lettered b
+    game.Shoot(at(0, 1), false); // a reflection at 1
+    EXPECT_EQ(game.observations(), (std::vector<Observation>{{at(0, 1), Outcome::Reflection, at(0, 1)},
+                                       {at(0, 2), Outcome::Hit, at(0, 2)},
+                                       {at(4, 5), Outcome::Deflection, at(4, 0)}}));
+    EXPECT_TRUE(gameWith(kOneAtom).observations().empty());
+}
+
 } // namespace
 } // namespace orbalux
