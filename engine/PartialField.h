@@ -19,7 +19,9 @@ public:
     /** The cells of the gridSize field (1..15) undecided; the border and all beyond it empty. */
     explicit PartialField(int gridSize);
 
+    /** 0 <= row, column <= 16. */
     static constexpr int indexOf(int row, int column) { return row * AtomLayout::kSide + column; }
+    /** The cell at index, 0 <= index < kCells. */
     static constexpr CellPos posOf(int index)
     {
         return {static_cast<std::int16_t>(index / AtomLayout::kSide),
@@ -27,9 +29,11 @@ public:
     }
 
     int gridSize() const { return m_gridSize; }
-    /** 0 <= index < kCells. */
+    /** What is known of the cell at index, 0 <= index < kCells. */
     CellState at(int index) const { return m_cells[static_cast<std::size_t>(index)]; }
+    /** Cells decided as atoms. */
     int atoms() const { return m_atoms; }
+    /** Cells of the field not decided yet. */
     int undecided() const { return m_undecided; }
 
     /** Decides the undecided cell index as Empty or Atom. */
