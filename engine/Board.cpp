@@ -1,6 +1,7 @@
 #include "Board.h"
 
 #include "AtomLayout.h"
+#include "BorderCell.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -56,16 +57,7 @@ CellKind Board::kindOf(CellPos pos) const
 
 int Board::borderNumber(CellPos pos) const
 {
-    if (kindOf(pos) != CellKind::Border)
-        return 0;
-    const int n = fieldSize();
-    if (pos.row == 0)
-        return pos.column;
-    if (pos.column == edge())
-        return n + pos.row;
-    if (pos.row == edge())
-        return 3 * n + 1 - pos.column;
-    return 4 * n + 1 - pos.row;
+    return BorderCell::numberOf(fieldSize(), pos);
 }
 
 } // namespace orbalux

@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "BorderCell.h"
 #include "DeflectionLetter.h"
 #include "PlaceAtoms.h"
 
@@ -63,15 +64,10 @@ std::string Game::instructionText() const
 
 std::vector<Observation> Game::observations() const
 {
-    std::vector<CellPos> border(static_cast<std::size_t>(4 * m_board.fieldSize()));
-    for (std::int16_t row = 0; row < m_board.side(); ++row) {
-        for (std::int16_t column = 0; column < m_board.side(); ++column) {
-            if (const int number = m_board.borderNumber({row, column}); number > 0)
-                border[static_cast<std::size_t>(number - 1)] = {row, column};
-        }
-    }
+    const std::int16_t n = m_board.fieldSize();
     std::vector<Observation> shown;
-    for (const CellPos pos : border) {
+    for (int number = 1; number <= BorderCell::count(n); ++number) {
+        const CellPos pos = BorderCell::at(n, number);
         const Cell& cell = m_board.cell(pos);
         if (cell.shot == ShotMark::Hit || cell.shot == ShotMark::Reflection)
             shown.push_back({pos, cell.shot == ShotMark::Hit ? Outcome::Hit : Outcome::Reflection, pos});

@@ -1,0 +1,106 @@
+#include "BorderCell.h"
+#include "DecidableDeal.h"
+#include "StepBudget.h"
+#include "TestDoubles.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace orbalux {
+namespace {
+
+using testing::atomsFromPicture;
+
+// Every border shot shows the same board for this and for ("XX.X", "X...", "...X", "....").
+const AtomLayout kAmbiguous = atomsFromPicture({"XX..", "XX..", "...X", "...."});
+const AtomLayout kDecidable = atomsFromPicture({"....", ".X..", "....", "..X."});
+
+// Plays back the given layouts, then keeps giving the last one.
+struct ScriptedDeals {
+    std::deque<AtomLayout> layouts;
+    int calls = 0;
+
+    AtomLayout operator()()
+    {
+        ++calls;
+        const AtomLayout next = layouts.front();
+        if (layouts.size() > 1)
+            layouts.pop_front();
+        return next;
+    }
+};
+
+DecidableDeal dealWith(ScriptedDeals& deals, int maxDeals, std::int64_t steps = 1'000'000)
+{
+    StepBudget budget(steps);
+    return dealDecidableField(std::ref(deals), 4, maxDeals, budget);
+}
+
+TEST(DecidableDeal, DealsAgainUntilEveryBorderShotDecidesTheField)
+{
+    ScriptedDeals deals{{kAmbiguous, kAmbiguous, kDecidable, kAmbiguous}};
+    const DecidableDeal game = dealWith(deals, 10);
+    EXPECT_TRUE(game.decidable);
+    EXPECT_EQ(game.atoms, kDecidable);
+    EXPECT_EQ(game.deals, 3);
+    EXPECT_EQ(deals.calls, 3);
+}
+
+TEST(DecidableDeal, KeepsTheLastDealWhenTheDealsRunOut)
+{
+    ScriptedDeals deals{{kAmbiguous}};
+    const DecidableDeal game = dealWith(deals, 4);
+    EXPECT_FALSE(game.decidable);
+    EXPECT_EQ(game.atoms, kAmbiguous);
+    EXPECT_EQ(game.deals, 4);
+}
+
+TEST(DecidableDeal, DealsOnceEvenWithNoDealsAllowed)
+{
+    ScriptedDeals deals{{kDecidable}};
+    const DecidableDeal game = dealWith(deals, 0);
+    EXPECT_TRUE(game.decidable);
+    EXPECT_EQ(game.deals, 1);
+}
+
+TEST(DecidableDeal, StopsWithTheCurrentDealOnceTheBudgetIsSpent)
+{
+    ScriptedDeals deals{{kAmbiguous, kDecidable}};
+    const DecidableDeal game = dealWith(deals, 10, 0);
+    EXPECT_FALSE(game.decidable);
+    EXPECT_EQ(game.atoms, kAmbiguous);
+    EXPECT_EQ(game.deals, 1);
+}
+
+TEST(BorderShots, AreObservedInBorderNumberOrderWithExitsOnlyForLetters)
+{
+    const std::vector<Observation> shots = observeEveryBorderCell(atomsFromPicture({"...", ".X.", "..."}), 3);
+    ASSERT_EQ(shots.size(), 12u);
+    for (std::size_t i = 0; i < shots.size(); ++i)
+        EXPECT_EQ(BorderCell::numberOf(3, shots[i].entry), static_cast<int>(i) + 1);
+    EXPECT_EQ(shots[0], (Observation{{0, 1}, Outcome::Deflection, {1, 0}}));
+    EXPECT_EQ(shots[1], (Observation{{0, 2}, Outcome::Hit, {}}));
+    EXPECT_EQ(observeEveryBorderCell(AtomLayout(), 3)[0], (Observation{{0, 1}, Outcome::Deflection, {4, 1}}));
+    EXPECT_TRUE(observeEveryBorderCell(AtomLayout(), 16).empty());
+}
+
+TEST(BorderShots, NumbersRunClockwiseFromTheTopLeftAndSkipTheCorners)
+{
+    EXPECT_EQ(BorderCell::at(8, 1), (CellPos{0, 1}));
+    EXPECT_EQ(BorderCell::at(8, 9), (CellPos{1, 9}));
+    EXPECT_EQ(BorderCell::at(8, 17), (CellPos{9, 8}));
+    EXPECT_EQ(BorderCell::at(8, 32), (CellPos{1, 0}));
+    for (std::int16_t gridSize = 1; gridSize <= 15; ++gridSize) {
+        for (int number = 1; number <= BorderCell::count(gridSize); ++number)
+            EXPECT_EQ(BorderCell::numberOf(gridSize, BorderCell::at(gridSize, number)), number);
+    }
+    EXPECT_EQ(BorderCell::numberOf(8, {0, 0}), 0);
+    EXPECT_EQ(BorderCell::numberOf(8, {9, 9}), 0);
+    EXPECT_EQ(BorderCell::numberOf(8, {4, 4}), 0);
+    EXPECT_EQ(BorderCell::numberOf(16, {0, 1}), 0);
+    EXPECT_EQ(BorderCell::count(0), 0);
+}
+
+} // namespace
+} // namespace orbalux

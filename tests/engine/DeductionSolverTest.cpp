@@ -1,0 +1,300 @@
+#include "BorderCell.h"
+#include "DecidableDeal.h"
+#include "DeductionSolver.h"
+#include "TraceLaser.h"
+#include "StepBudget.h"
+#include "TestDoubles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+
+namespace orbalux {
+namespace {
+
+using testing::atomsFromPicture;
+
+// Enough for any field these tests use; none of them is about running out.
+constexpr std::int64_t kAmpleSteps = 100'000'000;
+
+// The exhaustive sweep below makes 65,536 solver calls; under the sanitizers it may look at
+// every stride-th layout only, to keep that build's run short.
+#ifndef ORBALUX_EXHAUSTIVE_STRIDE
+#define ORBALUX_EXHAUSTIVE_STRIDE 1
+#endif
+
+Deduction deduce(int gridSize, int atomCount, const std::vector<Observation>& observations)
+{
+    StepBudget budget(kAmpleSteps);
+    return DeduceField(static_cast<std::int16_t>(gridSize), atomCount, observations, budget);
+}
+
+// A shot's result as one byte, so that boards compare as byte strings.
+std::uint8_t resultCode(const LaserWalk& walk, int gridSize)
+{
+    if (walk.outcome == Outcome::Deflection)
+        return static_cast<std::uint8_t>(2 + BorderCell::numberOf(static_cast<std::int16_t>(gridSize), walk.finalCell));
+    return walk.outcome == Outcome::Hit ? 0 : 1;
+}
+
+// Every layout of the field with its board: the result of every border shot, by number.
+struct Catalogue {
+    int gridSize;
+    std::vector<AtomLayout> layouts;
+    std::vector<std::uint8_t> results;
+
+    Catalogue(int size, const std::vector<AtomLayout>& all) : gridSize(size), layouts(all)
+    {
+        const int cells = 4 * gridSize;
+        results.reserve(layouts.size() * static_cast<std::size_t>(cells));
+        for (const AtomLayout& atoms : layouts) {
+            for (int number = 1; number <= cells; ++number) {
+                const CellPos entry = BorderCell::at(static_cast<std::int16_t>(gridSize), number);
+                results.push_back(resultCode(TraceLaser(atoms, static_cast<std::int16_t>(gridSize), entry), gridSize));
+            }
+        }
+    }
+
+    std::uint8_t result(std::size_t layout, int number) const
+    {
+        return results[layout * static_cast<std::size_t>(4 * gridSize) + static_cast<std::size_t>(number - 1)];
+    }
+
+    // How many layouts of atomCount atoms show what layout shows at the numbered shots, up to 2.
+    int fitting(std::size_t layout, int atomCount, const std::vector<int>& numbers) const
+    {
+        int found = 0;
+        for (std::size_t other = 0; other < layouts.size() && found < 2; ++other) {
+            if (layouts[other].count() != atomCount)
+                continue;
+            const bool same = std::all_of(numbers.begin(), numbers.end(),
+                [&](int number) { return result(other, number) == result(layout, number); });
+            found += same ? 1 : 0;
+        }
+        return found;
+    }
+};
+
+AtomLayout layoutFromBits(int gridSize, std::uint32_t bits)
+{
+    AtomLayout atoms;
+    for (int cell = 0; cell < gridSize * gridSize; ++cell) {
+        if (bits & (1u << cell))
+            atoms.place({static_cast<std::int16_t>(cell / gridSize + 1), static_cast<std::int16_t>(cell % gridSize + 1)});
+    }
+    return atoms;
+}
+
+std::vector<AtomLayout> everyLayout(int gridSize)
+{
+    std::vector<AtomLayout> all;
+    for (std::uint32_t bits = 0; bits < (1u << (gridSize * gridSize)); ++bits)
+        all.push_back(layoutFromBits(gridSize, bits));
+    return all;
+}
+
+std::vector<AtomLayout> everyLayoutOf(int gridSize, int atomCount)
+{
+    std::vector<AtomLayout> all;
+    std::vector<bool> chosen(static_cast<std::size_t>(gridSize * gridSize), false);
+    std::fill(chosen.begin(), chosen.begin() + atomCount, true);
+    do {
+        std::uint32_t bits = 0;
+        for (std::size_t cell = 0; cell < chosen.size(); ++cell)
+            bits |= chosen[cell] ? 1u << cell : 0u;
+        all.push_back(layoutFromBits(gridSize, bits));
+    } while (std::prev_permutation(chosen.begin(), chosen.end()));
+    return all;
+}
+
+std::vector<Observation> observe(const AtomLayout& atoms, int gridSize, const std::vector<int>& numbers)
+{
+    std::vector<Observation> observations;
+    for (int number : numbers) {
+        const CellPos entry = BorderCell::at(static_cast<std::int16_t>(gridSize), number);
+        const LaserWalk walk = TraceLaser(atoms, static_cast<std::int16_t>(gridSize), entry);
+        const bool leaves = walk.outcome == Outcome::Deflection;
+        observations.push_back({entry, walk.outcome, leaves ? walk.finalCell : CellPos{}});
+    }
+    return observations;
+}
+
+// What a verdict with examples must hold: each example has the atoms asked for and shows
+// every observation; Several gives two different ones, Unique gives the hidden layout.
+void expectExamplesFit(const Deduction& deduction, const AtomLayout& hidden, int gridSize,
+    const std::vector<int>& numbers)
+{
+    ASSERT_EQ(deduction.examples.size(), deduction.verdict == Verdict::Several ? 2u : 1u);
+    for (const AtomLayout& example : deduction.examples) {
+        EXPECT_EQ(example.count(), hidden.count());
+        EXPECT_EQ(observe(example, gridSize, numbers), observe(hidden, gridSize, numbers));
+    }
+    if (deduction.verdict == Verdict::Several)
+        EXPECT_NE(deduction.examples[0], deduction.examples[1]);
+    else
+        EXPECT_EQ(deduction.examples[0], hidden);
+}
+
+std::vector<int> allNumbers(int gridSize)
+{
+    std::vector<int> numbers(static_cast<std::size_t>(4 * gridSize));
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = static_cast<int>(i) + 1;
+    return numbers;
+}
+
+std::vector<int> randomNumbers(int gridSize, std::mt19937& random)
+{
+    std::vector<int> numbers = allNumbers(gridSize);
+    std::shuffle(numbers.begin(), numbers.end(), random);
+    numbers.resize(std::uniform_int_distribution<std::size_t>(0, numbers.size())(random));
+    return numbers;
+}
+
+TEST(DeductionIsExact, EveryFourByFourLayoutShotFromEveryBorderCellAgreesWithItsBoardsGroup)
+{
+    const Catalogue catalogue(4, everyLayout(4));
+    const std::vector<int> numbers = allNumbers(4);
+    std::map<std::vector<std::uint8_t>, int> boards;
+    auto boardOf = [&](std::size_t layout) {
+        std::vector<std::uint8_t> board{static_cast<std::uint8_t>(catalogue.layouts[layout].count())};
+        for (int number : numbers)
+            board.push_back(catalogue.result(layout, number));
+        return board;
+    };
+    for (std::size_t layout = 0; layout < catalogue.layouts.size(); ++layout)
+        ++boards[boardOf(layout)];
+    int unique = 0;
+    for (std::size_t layout = 0; layout < catalogue.layouts.size(); layout += ORBALUX_EXHAUSTIVE_STRIDE) {
+        const AtomLayout& hidden = catalogue.layouts[layout];
+        const Deduction deduction = deduce(4, hidden.count(), observe(hidden, 4, numbers));
+        const Verdict expected = boards[boardOf(layout)] == 1 ? Verdict::Unique : Verdict::Several;
+        ASSERT_EQ(deduction.verdict, expected) << "layout " << layout;
+        expectExamplesFit(deduction, hidden, 4, numbers);
+        unique += expected == Verdict::Unique ? 1 : 0;
+    }
+    if (ORBALUX_EXHAUSTIVE_STRIDE == 1) {
+        EXPECT_EQ(unique, std::count_if(boards.begin(), boards.end(), [](const auto& b) { return b.second == 1; }));
+    }
+}
+
+void expectRandomSubsetsAgree(const Catalogue& catalogue, int cases, std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::size_t> pick(0, catalogue.layouts.size() - 1);
+    const int gridSize = catalogue.gridSize;
+    for (int i = 0; i < cases; ++i) {
+        const std::size_t layout = pick(random);
+        const AtomLayout& hidden = catalogue.layouts[layout];
+        const std::vector<int> numbers = randomNumbers(gridSize, random);
+        const Deduction deduction = deduce(gridSize, hidden.count(), observe(hidden, gridSize, numbers));
+        const int fitting = catalogue.fitting(layout, hidden.count(), numbers);
+        ASSERT_EQ(deduction.verdict, fitting == 1 ? Verdict::Unique : Verdict::Several) << "case " << i;
+        expectExamplesFit(deduction, hidden, gridSize, numbers);
+    }
+}
+
+TEST(DeductionIsExact, RandomShotsOnFourByFourAgreeWithEnumeration)
+{
+    expectRandomSubsetsAgree(Catalogue(4, everyLayout(4)), 300, 4u);
+}
+
+TEST(DeductionIsExact, RandomShotsOnFiveByFiveWithFiveAtomsAgreeWithEnumeration)
+{
+    expectRandomSubsetsAgree(Catalogue(5, everyLayoutOf(5, 5)), 150, 5u);
+}
+
+TEST(DeductionIsExact, TwoLayoutsWithTheSameBoardAreSeveral)
+{
+    // The atom at (2, 2) hides behind its neighbours; moving it to (1, 4) changes no shot.
+    const AtomLayout hidden = atomsFromPicture({"XX..", "XX..", "...X", "...."});
+    const AtomLayout twin = atomsFromPicture({"XX.X", "X...", "...X", "...."});
+    ASSERT_EQ(observeEveryBorderCell(twin, 4), observeEveryBorderCell(hidden, 4));
+    const Deduction deduction = deduce(4, 5, observeEveryBorderCell(hidden, 4));
+    EXPECT_EQ(deduction.verdict, Verdict::Several);
+    expectExamplesFit(deduction, hidden, 4, allNumbers(4));
+}
+
+TEST(DeductionIsExact, EveryFiveByFiveLayoutOfFiveAtomsDecidesAsMeasuredByEnumeration)
+{
+    int decided = 0;
+    const std::vector<AtomLayout> layouts = everyLayoutOf(5, 5);
+    for (std::size_t i = 0; i < layouts.size(); i += ORBALUX_EXHAUSTIVE_STRIDE)
+        decided += deduce(5, 5, observeEveryBorderCell(layouts[i], 5)).verdict == Verdict::Unique ? 1 : 0;
+    if (ORBALUX_EXHAUSTIVE_STRIDE == 1) {
+        EXPECT_EQ(decided, 39'936);
+    }
+}
+
+TEST(DeductionIsExact, NoShotsLeaveEveryPlacementOpen)
+{
+    EXPECT_EQ(deduce(3, 0, {}).verdict, Verdict::Unique);
+    EXPECT_EQ(deduce(3, 9, {}).verdict, Verdict::Unique);
+    EXPECT_EQ(deduce(3, 9, {}).examples.at(0).count(), 9);
+    EXPECT_EQ(deduce(3, 1, {}).verdict, Verdict::Several);
+}
+
+TEST(DeductionBudget, RefusedFirstStepAnswersUnknown)
+{
+    StepBudget budget(0);
+    const std::vector<Observation> observations = observeEveryBorderCell(atomsFromPicture({"X..", "...", "..."}), 3);
+    EXPECT_EQ(DeduceField(3, 1, observations, budget).verdict, Verdict::Unknown);
+}
+
+TEST(DeductionBudget, SearchStopsWhenStepsRunOutAndAnswersOnceTheyDoNot)
+{
+    const AtomLayout hidden = atomsFromPicture(
+        {"....X...", ".X......", "........", "......X.", "........", "..X.....", "........", ".....X.."});
+    const std::vector<Observation> observations = observe(hidden, 8, {1, 5, 9, 14, 20, 27});
+    StepBudget few(3);
+    EXPECT_EQ(DeduceField(8, 5, observations, few).verdict, Verdict::Unknown);
+    EXPECT_EQ(few.left(), 0);
+    StepBudget plenty(kAmpleSteps);
+    EXPECT_EQ(DeduceField(8, 5, observations, plenty).verdict, Verdict::Several);
+}
+
+TEST(DeductionInput, MalformedQuestionsAreInvalid)
+{
+    const Observation hit{{0, 1}, Outcome::Hit, {}};
+    EXPECT_EQ(deduce(0, 0, {}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(16, 1, {}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(-3, 1, {}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, -1, {hit}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, 17, {hit}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, 1, {{{0, 0}, Outcome::Hit, {}}}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, 1, {{{5, 5}, Outcome::Hit, {}}}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, 1, {{{2, 2}, Outcome::Hit, {}}}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, 1, {{{-1, 2}, Outcome::Hit, {}}}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, 1, {{{0, 2}, Outcome::None, {}}}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, 1, {{{0, 2}, static_cast<Outcome>(9), {}}}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, 1, {{{0, 2}, Outcome::Deflection, {5, 0}}}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(4, 1, {{{0, 2}, Outcome::Deflection, {2, 3}}}).verdict, Verdict::Invalid);
+}
+
+TEST(DeductionInput, ContradictionsHaveNoLayout)
+{
+    const Observation hit{{0, 2}, Outcome::Hit, {}};
+    EXPECT_EQ(deduce(4, 0, {hit}).verdict, Verdict::NoLayout);
+    EXPECT_EQ(deduce(4, 1, {hit, {{0, 2}, Outcome::Reflection, {}}}).verdict, Verdict::NoLayout);
+    EXPECT_EQ(deduce(4, 1, {{{0, 2}, Outcome::Deflection, {0, 2}}}).verdict, Verdict::NoLayout);
+    // Straight through from top to bottom, yet the bottom cell says it was absorbed.
+    EXPECT_EQ(deduce(4, 1, {{{0, 2}, Outcome::Deflection, {5, 2}}, {{5, 2}, Outcome::Hit, {}}}).verdict,
+        Verdict::NoLayout);
+    EXPECT_TRUE(deduce(4, 0, {hit}).examples.empty());
+}
+
+TEST(DeductionInput, RepeatedShotsWithTheSameResultCountOnce)
+{
+    const AtomLayout hidden = atomsFromPicture({"....", ".X..", "....", "...."});
+    std::vector<Observation> observations = observeEveryBorderCell(hidden, 4);
+    const std::vector<Observation> once = observations;
+    observations.insert(observations.end(), once.begin(), once.end());
+    const Deduction deduction = deduce(4, 1, observations);
+    EXPECT_EQ(deduction.verdict, Verdict::Unique);
+    EXPECT_EQ(deduction.examples.at(0), hidden);
+}
+
+} // namespace
+} // namespace orbalux
