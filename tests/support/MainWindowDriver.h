@@ -47,6 +47,8 @@ public:
     {
         QTest::mouseClick(&grid(), Qt::LeftButton, Qt::NoModifier, grid().cellRect(row, column).center());
     }
+    /** The board reports a click on (row, column), which may lie off the board in use. */
+    void reportClick(int row, int column) const { emit grid().cellClicked(row, column); }
     void press(const char* button) const { child<QPushButton>(button)->click(); }
     void trigger(const char* item) const { child<QAction>(item)->trigger(); }
 
@@ -67,6 +69,18 @@ public:
             setBox(dialog, "cbTrace", wanted.TraceShots);
             dialog.findChild<QPushButton*>("cmdOK")->click();
         });
+    }
+
+    /** The settings in force: between visits the hidden dialog's controls stay on them. */
+    GameSettings settingsInForce() const
+    {
+        const auto& dialog = *child<frmOptions>("frmOptions");
+        GameSettings settings = GameSettings{}
+            .withGridSize(dialog.findChild<QScrollBar*>("hsGrid")->value())
+            .withAtomCount(dialog.findChild<QScrollBar*>("hsAtoms")->value());
+        settings.ShowNumbers = dialog.findChild<QCheckBox*>("cbNumbers")->isChecked();
+        settings.TraceShots = dialog.findChild<QCheckBox*>("cbTrace")->isChecked();
+        return settings;
     }
 
     /**

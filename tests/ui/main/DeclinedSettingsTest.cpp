@@ -1,49 +1,55 @@
-#include "LaserWalk.h"
 #include "MainWindowFixture.h"
-#include "frmOptions.h"
 
-#include <QCheckBox>
-#include <QPushButton>
 #include <QScrollBar>
+
+#include <map>
 
 namespace orbalux {
 namespace {
 
 // A new size or atom count confirmed with OK but declined at the question leaves the game on
-// the board it was laid out for; these games must play out exactly as that board says.
+// the board it was laid out for; these games must play out on that board alone.
 class DeclinedSettingsTest : public testing::MainWindowFixture {
 protected:
     void changeSettingsAndDecline(int gridSize, int atoms)
     {
-        frmOptions* dialog = window.settingsDialog();
-        QMetaObject::invokeMethod(
-            dialog,
-            [dialog, gridSize, atoms] {
-                dialog->hsGrid()->setValue(gridSize);
-                dialog->hsAtoms()->setValue(atoms);
-                dialog->cmdOK()->click();
-            },
-            Qt::QueuedConnection);
+        messenger.asked.clear();
         messenger.answers = {false};
-        window.mnSettings_Click();
-        ASSERT_EQ(messenger.asked.back(), "You are already in a game.  Do you want to start a new game?");
-        ASSERT_EQ(state.GridSize, gridSize);
+        play.visitSettings([gridSize, atoms](frmOptions& dialog) {
+            dialog.findChild<QScrollBar*>("hsGrid")->setValue(gridSize);
+            dialog.findChild<QScrollBar*>("hsAtoms")->setValue(atoms);
+            dialog.findChild<QPushButton*>("cmdOK")->click();
+        });
+        ASSERT_EQ(messenger.asked.size(), 1u);
     }
 
-    // Fires from every border cell of the board on screen and checks each against the walk
-    // on that board's own size.
-    void fireEverywhereAndCompare()
+    // Fires from every border cell of the board on screen: each must show an outcome, and the
+    // letters must pair the cells up, as they would not if the walk ran on another size.
+    void fireEverywhere()
     {
-        const std::int16_t n = state.board.fieldSize();
-        const auto edge = static_cast<std::int16_t>(n + 1);
-        for (std::int16_t i = 1; i <= n; ++i) {
-            for (CellPos entry : {CellPos{0, i}, CellPos{edge, i}, CellPos{i, 0}, CellPos{i, edge}}) {
-                const LaserWalk expected = WalkLaser(state.AtomMap, n, entry);
-                window.msfGrid_Click(entry.row, entry.column);
-                ASSERT_EQ(state.ShotOutcome, expected.outcome);
-                ASSERT_EQ(CellPos(state.LaserRow, state.LaserCol), expected.finalCell);
+        const int edge = play.grid().rows() - 1;
+        for (int i = 1; i < edge; ++i) {
+            for (const auto& [row, column] : {std::pair{0, i}, {edge, i}, {i, 0}, {i, edge}})
+                play.click(row, column);
+        }
+        std::map<QString, int> cellsPerLetter;
+        for (int i = 1; i < edge; ++i) {
+            for (const auto& [row, column] : {std::pair{0, i}, {edge, i}, {i, 0}, {i, edge}}) {
+                const QString text = play.text(row, column);
+                ASSERT_FALSE(text.isEmpty()) << "no outcome at " << row << "," << column;
+                if (text != "H" && text != "R")
+                    ++cellsPerLetter[text];
             }
         }
+        for (const auto& [letter, cells] : cellsPerLetter)
+            EXPECT_EQ(cells, 2) << letter.toStdString();
+        EXPECT_TRUE(messenger.shown.empty());
+    }
+
+    void mark(const std::vector<std::pair<int, int>>& cells)
+    {
+        for (const auto& [row, column] : cells)
+            play.click(row, column);
     }
 };
 
@@ -54,70 +60,64 @@ const std::vector<std::string> kFifteen{
 
 TEST_F(DeclinedSettingsTest, FifteenDownToFourPlaysOnTheFifteenBoard)
 {
-    newBoard(15, kFifteen);
-    state.TraceShots = true;
+    play.newGame(kFifteen, false, true);
     changeSettingsAndDecline(4, 1);
-    EXPECT_EQ(state.board.rows(), 17);
-    fireEverywhereAndCompare();
-    window.msfGrid_Click(16, 16);
+    EXPECT_EQ(play.grid().rows(), 17);
+    EXPECT_EQ(play.label("lblAtomsInGame"), "6");
+    fireEverywhere();
+    play.click(16, 16);
     EXPECT_EQ(messenger.shown.back(), "Don't select corner cells, silly!");
 
-    for (auto [row, column] : {std::pair{1, 1}, {3, 6}, {5, 11}, {8, 8}, {11, 1}})
-        window.msfGrid_Click(row, column);
-    window.cmdSolved_Click();
+    mark({{1, 1}, {3, 6}, {5, 11}, {8, 8}, {11, 1}});
+    play.press("cmdSolved");
     EXPECT_EQ(messenger.shown.back(), "You do not have exactly  6 atoms marked.");
-    window.msfGrid_Click(15, 15);
-    window.cmdSolved_Click();
-    EXPECT_FALSE(state.GameInProgress);
-    EXPECT_EQ(state.resultsText.substr(0, 25), "Groovy! You found all  6 ");
-    EXPECT_EQ(cell(15, 15).background, Colour::Blue);
+    mark({{15, 15}});
+    play.press("cmdSolved");
+    EXPECT_TRUE(play.label("lblResults").startsWith("Groovy! You found all  6 "));
+    EXPECT_EQ(shownColour(15, 15), QColor(Qt::blue));
 
-    window.cmdNewGame_Click();
-    EXPECT_EQ(state.board.rows(), 6);
-    EXPECT_EQ(state.atomsInGame, 1);
+    play.press("cmdNewGame");
+    EXPECT_EQ(play.grid().rows(), 6);
+    EXPECT_EQ(play.label("lblAtomsInGame"), "1");
 }
 
 TEST_F(DeclinedSettingsTest, FourUpToFifteenNeverReachesPastTheFourBoard)
 {
-    newBoard(4, {".X..", "....", "...X", "...."});
+    play.newGame({".X..", "....", "....", "...X"});
     changeSettingsAndDecline(15, 15);
-    fireEverywhereAndCompare();
-    const GameState before = state;
-    window.msfGrid_Click(16, 3);
-    window.msfGrid_Click(6, 6);
-    window.msfGrid_Click(3, 15);
-    EXPECT_EQ(state.board, before.board);
-    EXPECT_EQ(state.Score, before.Score);
+    fireEverywhere();
+    const std::vector<CellLook> before = board();
+    const QString score = play.label("lblScore");
+    for (const auto& [row, column] : {std::pair{16, 3}, {6, 6}, {3, 15}, {5, 16}})
+        play.reportClick(row, column);
+    EXPECT_EQ(board(), before);
+    EXPECT_EQ(play.label("lblScore"), score);
+    EXPECT_TRUE(messenger.shown.empty());
 
-    window.msfGrid_Click(1, 2);
-    window.cmdSolved_Click();
+    mark({{1, 2}});
+    play.press("cmdSolved");
     EXPECT_EQ(messenger.shown.back(), "You do not have exactly  2 atoms marked.");
-    window.msfGrid_Click(3, 4);
-    window.cmdSolved_Click();
-    EXPECT_FALSE(state.GameInProgress);
-    EXPECT_EQ(cell(3, 4).background, Colour::Blue);
+    mark({{4, 4}});
+    play.press("cmdSolved");
+    EXPECT_TRUE(play.label("lblResults").startsWith("Groovy! You found all  2 "));
+    EXPECT_EQ(shownColour(4, 4), QColor(Qt::blue));
 
-    window.cmdNewGame_Click();
-    EXPECT_EQ(state.board.rows(), 17);
-    EXPECT_EQ(state.atomsInGame, 15);
+    play.press("cmdNewGame");
+    EXPECT_EQ(play.grid().rows(), 17);
+    EXPECT_EQ(play.label("lblAtomsInGame"), "15");
 }
 
-TEST_F(DeclinedSettingsTest, AnsweringYesStartsTheNewSizeAtOnce)
+TEST_F(DeclinedSettingsTest, AnsweringYesStartsTheNewSizeAtOnceWithOneQuestion)
 {
-    frmOptions* dialog = window.settingsDialog();
-    QMetaObject::invokeMethod(
-        dialog,
-        [dialog] {
-            dialog->hsGrid()->setValue(5);
-            dialog->cmdOK()->click();
-        },
-        Qt::QueuedConnection);
     messenger.answers = {true};
-    window.mnSettings_Click();
+    play.visitSettings([](frmOptions& dialog) {
+        dialog.findChild<QScrollBar*>("hsGrid")->setValue(5);
+        dialog.findChild<QPushButton*>("cmdOK")->click();
+    });
     EXPECT_EQ(messenger.asked.size(), 1u);
-    EXPECT_EQ(state.board.rows(), 7);
-    EXPECT_TRUE(state.GameInProgress);
-    EXPECT_EQ(window.msfGrid()->size(), window.msfGrid()->sizeHint());
+    EXPECT_EQ(play.grid().rows(), 7);
+    EXPECT_EQ(play.label("lblScore"), "0");
+    EXPECT_EQ(play.grid().size(), play.grid().sizeHint());
 }
 
 } // namespace

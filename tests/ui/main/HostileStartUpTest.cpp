@@ -1,4 +1,4 @@
-#include "PictureStore.h"
+#include "MainWindowDriver.h"
 #include "TestDoubles.h"
 #include "frmMain.h"
 
@@ -54,15 +54,40 @@ QByteArray shippedBytes()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The window of one start-up, on scripted messages.
+// Atoms in the lower left only, so that row 1 and column 8 are clear lanes.
+const std::vector<std::string> kLowerHalf{
+    "........", "........", "........", "........", "..X.....", "X.......", ".X......", "...X.X.."};
+
+// The window of one start-up, on scripted messages and the atoms of kLowerHalf.
 struct StartUp {
     explicit StartUp(const QString& folder) : started(window.startUp(folder)) {}
 
-    GameState state;
+    bool inGame() const { return window.isVisible() && play.grid().rows() == 10; }
+
+    // Traces row 1 with HBar and column 8 with VBar.
+    void traceTwoLanes() const
+    {
+        play.visitSettings([](frmOptions& dialog) {
+            dialog.findChild<QCheckBox*>("cbTrace")->click();
+            dialog.findChild<QPushButton*>("cmdOK")->click();
+        });
+        play.click(1, 0);
+        play.click(0, 8);
+    }
+
+    // A picture that could not be read leaves its cells painted like untraced ones.
+    bool paintsPicture(int row, int column) const
+    {
+        const QImage image = play.grid().grab().toImage();
+        const QColor untraced = image.pixelColor(play.grid().cellRect(3, 3).center());
+        return image.pixelColor(play.grid().cellRect(row, column).center()) != untraced;
+    }
+
     testing::ScriptedMessenger messenger;
-    testing::SequenceRandom random;
+    testing::SequenceRandom random = testing::dealing(kLowerHalf);
     testing::FixedClock clock;
-    frmMain window{state, messenger, random, clock};
+    frmMain window{messenger, random, clock};
+    testing::MainWindowDriver play{window, messenger, random};
     bool started;
 };
 
@@ -92,7 +117,6 @@ TEST_P(UnusablePicture, EndsStartUpWithTheInvalidPictureMessage)
     StartUp run(folder.path());
     EXPECT_FALSE(run.started);
     EXPECT_EQ(run.messenger.shown, std::vector<std::string>{"Error Number: 481 occured.  Invalid picture"});
-    EXPECT_FALSE(run.state.GameInProgress);
     EXPECT_FALSE(run.window.isVisible());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
@@ -126,16 +150,13 @@ TEST_P(NoOrdinaryFile, IsSkippedAndTracedShotsStillDraw)
     GetParam().spoil(folder);
     StartUp run(folder.path());
     ASSERT_TRUE(run.started);
-    EXPECT_TRUE(run.state.GameInProgress);
-    EXPECT_TRUE(run.window.pictures().picture(SegmentKind::HBar).isNull());
-    EXPECT_FALSE(run.window.pictures().picture(SegmentKind::VBar).isNull());
+    EXPECT_TRUE(run.inGame());
 
-    // A laser along an empty row puts the missing picture's kind in every cell it crosses.
-    run.state.AtomMap.clear();
-    run.state.TraceShots = true;
-    run.window.msfGrid_Click(1, 0);
-    EXPECT_EQ(run.state.board.cell({1, 4}).picture, SegmentKind::HBar);
-    EXPECT_FALSE(run.window.grab().isNull());
+    run.traceTwoLanes();
+    for (int column = 1; column <= 7; ++column)
+        EXPECT_EQ(run.play.cell(1, column).picture, SegmentKind::HBar);
+    EXPECT_FALSE(run.paintsPicture(1, 4));
+    EXPECT_TRUE(run.paintsPicture(4, 8));
     EXPECT_TRUE(run.messenger.shown.empty());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
@@ -155,6 +176,18 @@ INSTANTIATE_TEST_SUITE_P(StartUp, NoOrdinaryFile,
             }}),
     nameOf);
 
+TEST(HostileStartUp, AFolderWithoutPicturesStartsSilentlyAndTracesInvisibly)
+{
+    QTemporaryDir empty;
+    StartUp run(empty.path());
+    ASSERT_TRUE(run.started);
+    EXPECT_TRUE(run.inGame());
+    run.traceTwoLanes();
+    EXPECT_EQ(run.play.cell(4, 8).picture, SegmentKind::VBar);
+    EXPECT_FALSE(run.paintsPicture(4, 8));
+    EXPECT_TRUE(run.messenger.shown.empty());
+}
+
 // The permission bits bind everyone but root, who reads the file anyway and plays with it.
 TEST(HostileStartUp, UnreadablePictureIsPermissionDeniedUnlessTheUserCanReadIt)
 {
@@ -168,7 +201,8 @@ TEST(HostileStartUp, UnreadablePictureIsPermissionDeniedUnlessTheUserCanReadIt)
     EXPECT_EQ(run.started, readable);
     if (readable) {
         EXPECT_TRUE(run.messenger.shown.empty());
-        EXPECT_FALSE(run.window.pictures().picture(SegmentKind::HBar).isNull());
+        run.traceTwoLanes();
+        EXPECT_TRUE(run.paintsPicture(1, 4));
     } else {
         EXPECT_EQ(run.messenger.shown, std::vector<std::string>{"Error Number: 70 occured.  Permission denied"});
     }

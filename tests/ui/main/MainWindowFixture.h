@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace orbalux::testing {
 
 /** A started main window on scripted messages, fixed numbers and a fixed clock. */
@@ -21,6 +23,17 @@ protected:
         const QImage image = play.grid().grab().toImage();
         const QRect rect = play.grid().cellRect(row, column);
         return image.pixelColor(rect.left() + 2, rect.top() + 2);
+    }
+
+    /** Every cell's look, row by row, to compare the board before and after. */
+    std::vector<CellLook> board() const
+    {
+        std::vector<CellLook> looks;
+        for (int row = 0; row < play.grid().rows(); ++row) {
+            for (int column = 0; column < play.grid().columns(); ++column)
+                looks.push_back(play.cell(row, column));
+        }
+        return looks;
     }
 
     ScriptedMessenger messenger;

@@ -2,11 +2,6 @@
 #include "PlatformFakes.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QImage>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,242 +9,232 @@ namespace orbalux {
 namespace {
 
 using testing::atomsFromPicture;
+using testing::drawsPlacing;
 
-// One atom at (1,2) of a 4 by 4 field: (0,2) is a hit, (0,1) a reflection, row 4 runs straight.
-const std::vector<std::string> kOneAtom{".X..", "....", "....", "...."};
+// Atoms at (1,2) and, in the last row, (4,1): (0,2) is a hit, (0,1) a reflection and column 4 a
+// clear lane from (0,4) straight down to (5,4).
+const std::vector<std::string> kTwoAtoms{".X..", "....", "....", "X..."};
+
+const QString kQuestion = QStringLiteral("You are already in a game.  Do you want to start a new game?");
 
 using MainWindowTest = testing::MainWindowFixture;
 
 TEST_F(MainWindowTest, StartsAnEightByEightGameWithTheBestScoreAtNinetyNine)
 {
-    EXPECT_TRUE(state.GameInProgress);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(state.board.rows(), 10);
-    EXPECT_EQ(state.AtomMap.count(), 5);
-    EXPECT_EQ(window.lblBestScore()->text(), "99");
-    EXPECT_EQ(window.lblAtomsInGame()->text(), "5");
-    EXPECT_EQ(window.lblAtoms()->text(), "0");
-    EXPECT_EQ(window.lblScore()->text(), "0");
-    EXPECT_TRUE(window.lblResults()->text().startsWith("Click a light blue square"));
-    EXPECT_EQ(state.GameStartTime, 1000.0f);
+    EXPECT_EQ(play.grid().rows(), 10);
+    EXPECT_EQ(play.grid().columns(), 10);
+    EXPECT_EQ(play.label("lblBestScore"), "99");
+    EXPECT_EQ(play.label("lblAtomsInGame"), "5");
+    EXPECT_EQ(play.label("lblAtoms"), "0");
+    EXPECT_EQ(play.label("lblScore"), "0");
+    EXPECT_TRUE(play.label("lblResults").startsWith("Click a light blue square"));
     EXPECT_TRUE(messenger.shown.empty());
     EXPECT_TRUE(messenger.asked.empty());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
-TEST_F(MainWindowTest, NumbersAFourByFourBorderClockwiseOnSquareCells)
+TEST_F(MainWindowTest, ANumberedBorderOnSquareCellsInItsColours)
 {
-    newBoard(4, kOneAtom, true);
-    EXPECT_EQ(cell(0, 1).text, "1");
-    EXPECT_EQ(cell(4, 5).text, "8");
-    EXPECT_EQ(cell(5, 1).text, "12");
-    EXPECT_EQ(cell(1, 0).text, "16");
-    EXPECT_TRUE(window.lblResults()->text().startsWith("Click a number"));
-    const QRect corner = window.msfGrid()->cellRect(0, 0);
-    const QRect last = window.msfGrid()->cellRect(5, 5);
+    play.newGame(kTwoAtoms, true);
+    EXPECT_EQ(play.text(0, 1), "1");
+    EXPECT_EQ(play.text(1, 0), "16");
+    EXPECT_TRUE(play.label("lblResults").startsWith("Click a number"));
+    const QRect corner = play.grid().cellRect(0, 0);
+    const QRect last = play.grid().cellRect(5, 5);
     EXPECT_EQ(corner.width(), corner.height());
     EXPECT_EQ(last.size(), corner.size());
-    EXPECT_TRUE(window.msfGrid()->rect().contains(last));
+    EXPECT_TRUE(play.grid().rect().contains(last));
     EXPECT_EQ(shownColour(0, 0), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(shownColour(0, 3), QColor(0x00, 0xFF, 0xFF));
 }
 
-TEST_F(MainWindowTest, HitReflectionAndDeflectionScoreFourAndShowTheirColours)
+TEST_F(MainWindowTest, HitReflectionAndDeflectionShowTheirMarksColoursAndMeaning)
 {
-    newBoard(4, kOneAtom);
-    window.msfGrid_Click(0, 2);
-    window.msfGrid_Click(0, 1);
-    window.msfGrid_Click(4, 0);
-    EXPECT_EQ(window.lblScore()->text(), "4");
-    EXPECT_EQ(cell(0, 2).text, "H");
-    EXPECT_EQ(cell(0, 1).text, "R");
-    EXPECT_EQ(cell(4, 0).text, "a");
-    EXPECT_EQ(cell(4, 5).text, "a");
+    play.newGame(kTwoAtoms);
+    play.click(0, 2);
+    play.click(0, 1);
+    play.click(0, 4);
+    EXPECT_EQ(play.label("lblScore"), "4");
+    EXPECT_EQ(play.text(0, 2), "H");
+    EXPECT_EQ(play.text(0, 1), "R");
+    EXPECT_EQ(play.text(0, 4), "a");
+    EXPECT_EQ(play.text(5, 4), "a");
     EXPECT_EQ(shownColour(0, 2), QColor(Qt::red));
     EXPECT_EQ(shownColour(0, 1), QColor(Qt::yellow));
-    EXPECT_EQ(shownColour(4, 5), QColor(0x00, 0xFF, 0x00));
-    EXPECT_EQ(window.lblResults()->text(), "\"a\" means your laser went in one place and out another.");
+    EXPECT_EQ(shownColour(5, 4), QColor(0x00, 0xFF, 0x00));
+    EXPECT_EQ(play.label("lblResults"), "\"a\" means your laser went in one place and out another.");
+    EXPECT_TRUE(messenger.shown.empty());
 }
 
-TEST_F(MainWindowTest, TracingDrawsThePathOnlyWhileItIsOn)
+// The window applies the box at its click, so leaving the dialog with Cancel keeps it.
+TEST_F(MainWindowTest, TraceShotsDrawsFromItsClickOnEvenWhenTheDialogIsCancelled)
 {
-    newBoard(4, kOneAtom);
-    window.msfGrid_Click(3, 0);
-    for (int column = 1; column <= 4; ++column)
-        EXPECT_EQ(cell(3, column).picture, SegmentKind::None);
-    state.TraceShots = true;
-    window.msfGrid_Click(2, 0);
-    EXPECT_EQ(cell(2, 1).picture, SegmentKind::SWBar);
-    EXPECT_EQ(cell(4, 1).picture, SegmentKind::VBar);
-    const QImage traced = window.msfGrid()->grab().toImage();
-    const QRect middle = window.msfGrid()->cellRect(3, 1);
-    EXPECT_NE(traced.pixelColor(middle.center()), shownColour(3, 3));
+    play.newGame(kTwoAtoms);
+    messenger.asked.clear();
+    play.click(0, 4);
+    for (int row = 1; row <= 4; ++row)
+        EXPECT_EQ(play.cell(row, 4).picture, SegmentKind::None);
+
+    play.visitSettings([](frmOptions& dialog) {
+        dialog.findChild<QCheckBox*>("cbTrace")->click();
+        dialog.findChild<QPushButton*>("cmdCancel")->click();
+    });
+    play.click(0, 4);
+    for (int row = 1; row <= 4; ++row)
+        EXPECT_EQ(play.cell(row, 4).picture, SegmentKind::VBar);
+    const QImage traced = play.grid().grab().toImage();
+    EXPECT_NE(traced.pixelColor(play.grid().cellRect(2, 4).center()),
+        traced.pixelColor(play.grid().cellRect(2, 3).center()));
+    EXPECT_TRUE(messenger.asked.empty());
 }
 
-TEST_F(MainWindowTest, TheTwentySeventhDeflectionIsTheLeftBrace)
+TEST_F(MainWindowTest, SolvedWithEveryAtomMarkedRevealsThemAllAndRecordsTheScore)
 {
-    newBoard(4, kOneAtom);
-    for (int shot = 0; shot < 27; ++shot)
-        window.msfGrid_Click(4, 0);
-    EXPECT_EQ(cell(4, 0).text, "{");
-    EXPECT_EQ(cell(4, 5).text, "{");
-    EXPECT_EQ(window.lblScore()->text(), "54");
-}
-
-TEST_F(MainWindowTest, CornersAndFinishedGamesAreRefused)
-{
-    newBoard(4, kOneAtom);
-    window.msfGrid_Click(5, 0);
-    EXPECT_EQ(messenger.shown.back(), "Don't select corner cells, silly!");
-    window.msfGrid_Click(1, 2);
-    window.cmdSolved_Click();
-    EXPECT_FALSE(state.GameInProgress);
-    EXPECT_TRUE(window.lblResults()->text().startsWith("Groovy! You found all  1 atoms in 0 seconds!"));
-    EXPECT_EQ(window.lblBestScore()->text(), "0");
+    play.newGame(kTwoAtoms);
+    play.click(0, 2);
+    play.click(1, 2);
+    play.click(4, 1);
+    clock.now = 1012.0f;
+    play.press("cmdSolved");
+    EXPECT_EQ(play.label("lblResults"), "Groovy! You found all  2 atoms in 12 seconds!  Click New Game to go again...");
+    EXPECT_EQ(play.label("lblBestScore"), "1");
     EXPECT_EQ(shownColour(1, 2), QColor(Qt::blue));
-    const Board finished = state.board;
-    window.msfGrid_Click(0, 3);
-    window.msfGrid_Click(2, 2);
-    EXPECT_EQ(messenger.shown.back(), "Cheating Zindra? You can't make any changes until you start a new game.");
-    EXPECT_EQ(state.board, finished);
-    EXPECT_EQ(window.lblScore()->text(), "0");
+    EXPECT_EQ(shownColour(4, 1), QColor(Qt::blue));
+    EXPECT_NE(shownColour(4, 2), QColor(Qt::blue));
+    EXPECT_EQ(play.text(4, 1), "O");
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST_F(MainWindowTest, AWrongGuessSaysRatsShowsTheAtomsAndKeepsTheBestScore)
+{
+    play.newGame(kTwoAtoms);
+    play.click(1, 2);
+    play.click(4, 4);
+    play.press("cmdSolved");
+    EXPECT_EQ(play.label("lblResults"), "Rats! You only found  1 of the atoms!  Click New Game to go again...");
+    EXPECT_EQ(play.label("lblBestScore"), "99");
+    EXPECT_EQ(shownColour(4, 1), QColor(Qt::blue));
+    EXPECT_NE(shownColour(4, 4), QColor(Qt::blue));
+    EXPECT_EQ(play.text(4, 4), "O");
 }
 
 TEST_F(MainWindowTest, SolvedWithTheWrongNumberOfMarksWarnsAndPlaysOn)
 {
-    newBoard(4, kOneAtom);
-    window.cmdSolved_Click();
-    EXPECT_EQ(messenger.shown.back(), "You do not have exactly  1 atoms marked.");
-    EXPECT_TRUE(state.GameInProgress);
+    play.newGame(kTwoAtoms);
+    play.click(1, 2);
+    play.press("cmdSolved");
+    ASSERT_EQ(messenger.shown.size(), 1u);
+    EXPECT_EQ(messenger.shown[0], "You do not have exactly  2 atoms marked.");
+    EXPECT_NE(shownColour(1, 2), QColor(Qt::blue));
+    play.click(0, 2);
+    EXPECT_EQ(play.text(0, 2), "H");
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
-TEST_F(MainWindowTest, NewGameAnsweredNoLeavesTheGameAsItWas)
+TEST_F(MainWindowTest, CornersAndFinishedGamesRefuseClicksAndChangeNothing)
 {
-    newBoard(4, kOneAtom);
-    window.msfGrid_Click(0, 2);
-    window.msfGrid_Click(4, 0);
-    window.msfGrid_Click(2, 2);
-    const GameState before = state;
-    clock.now = 2000.0f;
-    messenger.answers = {false};
-    window.cmdNewGame_Click();
-    EXPECT_EQ(messenger.asked.back(), "You are already in a game.  Do you want to start a new game?");
-    EXPECT_EQ(state.board, before.board);
-    EXPECT_EQ(state.AtomMap, before.AtomMap);
-    EXPECT_EQ(state.Score, 3);
-    EXPECT_EQ(state.MarkedCount, 1);
-    EXPECT_EQ(state.NextDeflectionLetter, 98);
-    EXPECT_EQ(state.GameStartTime, 1000.0f);
-    EXPECT_EQ(window.lblScore()->text(), "3");
+    play.newGame(kTwoAtoms);
+    play.click(0, 2);
+    const std::vector<CellLook> playing = board();
+    play.click(5, 0);
+    EXPECT_EQ(messenger.shown.back(), "Don't select corner cells, silly!");
+    EXPECT_EQ(board(), playing);
 
+    play.click(1, 2);
+    play.click(4, 1);
+    play.press("cmdSolved");
+    const std::vector<CellLook> finished = board();
+    for (const auto& [row, column] : {std::pair{0, 3}, {2, 2}, {1, 2}, {0, 0}}) {
+        messenger.shown.clear();
+        play.click(row, column);
+        EXPECT_EQ(messenger.shown,
+            std::vector<std::string>{"Cheating Zindra? You can't make any changes until you start a new game."});
+    }
+    EXPECT_EQ(board(), finished);
+    EXPECT_EQ(play.label("lblScore"), "1");
+    EXPECT_EQ(play.label("lblAtoms"), "2");
+}
+
+TEST_F(MainWindowTest, NewGameAnsweredNoLeavesTheGameAndYesStartsItsClockAfresh)
+{
+    play.newGame(kTwoAtoms);
+    play.click(0, 2);
+    play.click(0, 4);
+    play.click(2, 2);
+    const std::vector<CellLook> before = board();
+    messenger.asked.clear();
+    messenger.answers = {false};
+    play.press("cmdNewGame");
+    EXPECT_EQ(messenger.asked, std::vector<std::string>{kQuestion.toStdString()});
+    EXPECT_EQ(board(), before);
+    EXPECT_EQ(play.label("lblScore"), "3");
+    EXPECT_EQ(play.label("lblAtoms"), "1");
+
+    clock.now = 2000.0f;
     messenger.answers = {true};
-    window.mnNewGame_Click();
-    EXPECT_EQ(state.Score, 0);
-    EXPECT_EQ(state.GameStartTime, 2000.0f);
+    random.queue(drawsPlacing(atomsFromPicture(kTwoAtoms), 4));
+    play.trigger("mnNewGame");
+    EXPECT_EQ(messenger.asked.size(), 2u);
+    EXPECT_EQ(play.label("lblScore"), "0");
+    EXPECT_EQ(play.label("lblAtoms"), "0");
+    EXPECT_EQ(play.text(0, 4), "");
+    play.click(1, 2);
+    play.click(4, 1);
+    clock.now = 2030.0f;
+    play.press("cmdSolved");
+    EXPECT_TRUE(play.label("lblResults").startsWith("Groovy! You found all  2 atoms in 30 seconds!"));
+}
+
+TEST_F(MainWindowTest, NewGameBetweenGamesAsksNothing)
+{
+    play.newGame(kTwoAtoms);
+    play.click(1, 2);
+    play.click(4, 1);
+    play.press("cmdSolved");
+    messenger.asked.clear();
+    play.press("cmdNewGame");
+    EXPECT_TRUE(messenger.asked.empty());
+    EXPECT_EQ(play.label("lblAtoms"), "0");
+    play.click(2, 2);
+    EXPECT_EQ(play.text(2, 2), "O");
 }
 
 TEST_F(MainWindowTest, ALargeBoardFollowedByASmallOneLeavesNothingBehind)
 {
-    newBoard(15, std::vector<std::string>(15, "..............X"));
-    state.TraceShots = true;
+    play.newGame(std::vector<std::string>(15, "..............X"), false, true);
     for (int column = 1; column <= 15; ++column)
-        window.msfGrid_Click(0, column);
-    window.msfGrid_Click(8, 8);
-    const QSize large = window.msfGrid()->size();
-    EXPECT_TRUE(window.isMaximized() || window.centralWidget()->height() >= window.msfGrid()->geometry().bottom());
+        play.click(0, column);
+    play.click(8, 8);
+    const QSize large = play.grid().size();
+    EXPECT_TRUE(window.isMaximized() || window.centralWidget()->height() >= play.grid().geometry().bottom());
 
-    newBoard(4, kOneAtom);
-    EXPECT_LT(window.msfGrid()->width(), large.width());
-    EXPECT_EQ(window.msfGrid()->size(), window.msfGrid()->sizeHint());
-    for (std::int16_t r = 0; r < 6; ++r) {
-        for (std::int16_t c = 0; c < 6; ++c) {
-            EXPECT_EQ(cell(r, c).text, "");
-            EXPECT_EQ(cell(r, c).picture, SegmentKind::None);
-        }
+    play.newGame(kTwoAtoms);
+    EXPECT_EQ(play.grid().rows(), 6);
+    EXPECT_LT(play.grid().width(), large.width());
+    EXPECT_EQ(play.grid().size(), play.grid().sizeHint());
+    for (const CellLook& look : board()) {
+        EXPECT_EQ(look.text, "");
+        EXPECT_EQ(look.picture, SegmentKind::None);
     }
-    EXPECT_EQ(window.lblScore()->text(), "0");
-    EXPECT_EQ(window.lblAtoms()->text(), "0");
+    EXPECT_EQ(play.label("lblScore"), "0");
+    EXPECT_EQ(play.label("lblAtoms"), "0");
 }
-
-TEST_F(MainWindowTest, AClickOnTheBoardWidgetReachesTheRightCell)
-{
-    newBoard(4, kOneAtom);
-    const QPoint centre = window.msfGrid()->cellRect(0, 2).center();
-    QMouseEvent press(QEvent::MouseButtonPress, centre, window.msfGrid()->mapToGlobal(centre), Qt::LeftButton,
-        Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, window.msfGrid()->mapToGlobal(centre), Qt::LeftButton,
-        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(window.msfGrid(), &press);
-    QApplication::sendEvent(window.msfGrid(), &release);
-    EXPECT_EQ(cell(0, 2).text, "H");
-}
-
-// A main window before start-up, on scripted messages, fixed numbers and a fixed clock.
-struct UnstartedWindow {
-    GameState state;
-    testing::ScriptedMessenger messenger;
-    testing::SequenceRandom random;
-    testing::FixedClock clock;
-    frmMain window{state, messenger, random, clock};
-};
-
-TEST(MainWindowStartUp, MissingPicturesAreSkippedSilently)
-{
-    QTemporaryDir empty;
-    UnstartedWindow game;
-    GameState& state = game.state;
-    testing::ScriptedMessenger& messenger = game.messenger;
-    frmMain& window = game.window;
-    ASSERT_TRUE(window.startUp(empty.path()));
-    EXPECT_TRUE(messenger.shown.empty());
-    EXPECT_TRUE(window.pictures().picture(SegmentKind::VBar).isNull());
-    state.TraceShots = true;
-    window.msfGrid_Click(0, 3);
-    EXPECT_TRUE(state.GameInProgress);
-}
-
-TEST(MainWindowStartUp, ACorruptPictureEndsStartUpWithTheErrorMessage)
-{
-    QTemporaryDir folder;
-    QFile bad(folder.filePath(QStringLiteral("HBar.bmp")));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("this is no picture at all");
-    bad.close();
-    UnstartedWindow game;
-    GameState& state = game.state;
-    testing::ScriptedMessenger& messenger = game.messenger;
-    frmMain& window = game.window;
-    EXPECT_FALSE(window.startUp(folder.path()));
-    ASSERT_EQ(messenger.shown.size(), 1u);
-    EXPECT_EQ(messenger.shown[0], "Error Number: 481 occured.  Invalid picture");
-    EXPECT_FALSE(state.GameInProgress);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(QApplication::overrideCursor());
-}
-
-} // namespace
-} // namespace orbalux
-
-namespace orbalux {
-namespace {
 
 TEST_F(MainWindowTest, HelpItemsReachTheirWindowsAndLeaveTheGameAlone)
 {
     testing::FakePlatform platform;
     window.setPlatform(platform.services());
-    window.msfGrid_Click(0, 1);
-    const Board before = state.board;
+    play.click(0, 1);
+    const std::vector<CellLook> before = board();
 
-    window.mnuDocumentation_Click();
+    play.trigger("mnuDocumentation");
     EXPECT_EQ(messenger.shown.back(), "Open the file 'Instruct.doc' for detailed information about using this product.");
     platform.programs.installed.insert("xdg-open");
-    window.mnuDocumentation_Click();
+    play.trigger("mnuDocumentation");
     ASSERT_EQ(platform.programs.started.size(), 1u);
     EXPECT_EQ(platform.programs.started[0].arguments, std::vector<std::string>{"Instruct.doc"});
-
-    EXPECT_EQ(state.board, before);
-    EXPECT_TRUE(state.GameInProgress);
+    EXPECT_EQ(board(), before);
 }
 
 } // namespace
