@@ -1,24 +1,13 @@
 #include "PlaySession.h"
 
 #include "DeflectionLetter.h"
-#include "GameStateAudit.h"
-#include "LaserWalk.h"
-#include "NewGame.h"
-#include "NumberText.h"
-#include "Shot.h"
-#include "frmOptions.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
-#include <random>
-#include <tuple>
+#include <numeric>
 
 namespace orbalux::testing {
 
@@ -27,23 +16,7 @@ namespace {
 const std::string kQuestion = "You are already in a game.  Do you want to start a new game?";
 const std::string kRefused = "Cheating Zindra? You can't make any changes until you start a new game.";
 const std::string kCorner = "Don't select corner cells, silly!";
-const std::string kAgain = " seconds!  Click New Game to go again...";
-
-std::vector<float> numbersFrom(std::uint32_t seed)
-{
-    std::mt19937 engine(seed);
-    std::vector<float> numbers(4096);
-    for (float& number : numbers)
-        number = static_cast<float>(engine() >> 8) * (1.0f / 16777216.0f);
-    return numbers;
-}
-
-// What belongs to the running game rather than to the settings.
-auto gameOf(const GameState& state)
-{
-    return std::tie(state.board, state.AtomMap, state.atomsInGame, state.Score, state.MarkedCount,
-        state.NextDeflectionLetter, state.GameInProgress, state.GameStartTime, state.resultsText, state.BestScore);
-}
+const QString kLastLetter = QString::fromStdString(DeflectionLetter(kLastDeflectionLetter));
 
 std::string joined(const std::vector<std::string>& texts)
 {
@@ -53,102 +26,127 @@ std::string joined(const std::vector<std::string>& texts)
     return all + "]";
 }
 
-std::string at(CellPos pos)
+// Numbers in the results line stand after a blank of their own.
+std::string padded(long long n)
 {
-    return "(" + std::to_string(pos.row) + "," + std::to_string(pos.column) + ")";
+    return " " + std::to_string(n);
 }
 
 void pressArrows(QWidget* bar, int steps)
 {
     const Qt::Key key = steps > 0 ? Qt::Key_Right : Qt::Key_Left;
-    for (int i = 0; i < std::abs(steps); ++i) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(bar, &press);
-    }
+    for (int i = 0; i < std::abs(steps); ++i)
+        QTest::keyClick(bar, key);
 }
 
 void leave(frmOptions& dialog, DialogExit exit)
 {
     switch (exit) {
-    case DialogExit::OK: dialog.cmdOK()->click(); break;
-    case DialogExit::Cancel: dialog.cmdCancel()->click(); break;
-    case DialogExit::Escape: {
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(&dialog, &escape);
-        break;
-    }
+    case DialogExit::OK: dialog.findChild<QPushButton*>("cmdOK")->click(); break;
+    case DialogExit::Cancel: dialog.findChild<QPushButton*>("cmdCancel")->click(); break;
+    case DialogExit::Escape: QTest::keyClick(&dialog, Qt::Key_Escape); break;
     case DialogExit::CloseBox: dialog.close(); break;
     }
 }
 
-void play(frmOptions& dialog, const SettingsVisit& visit)
+void choose(frmOptions& dialog, const SettingsChoices& choices)
 {
-    if (visit.gridValue)
-        dialog.hsGrid()->setValue(*visit.gridValue);
-    pressArrows(dialog.hsGrid(), visit.gridSteps);
-    if (visit.atomValue)
-        dialog.hsAtoms()->setValue(*visit.atomValue);
-    pressArrows(dialog.hsAtoms(), visit.atomSteps);
-    if (visit.clickNumbers)
-        dialog.cbNumbers()->click();
-    if (visit.clickTrace)
-        dialog.cbTrace()->click();
-    leave(dialog, visit.exit);
+    auto* grid = dialog.findChild<QScrollBar*>("hsGrid");
+    auto* atoms = dialog.findChild<QScrollBar*>("hsAtoms");
+    if (choices.gridValue)
+        grid->setValue(*choices.gridValue);
+    pressArrows(grid, choices.gridSteps);
+    if (choices.atomValue)
+        atoms->setValue(*choices.atomValue);
+    pressArrows(atoms, choices.atomSteps);
+    if (choices.clickNumbers)
+        dialog.findChild<QCheckBox*>("cbNumbers")->click();
+    if (choices.clickTrace)
+        dialog.findChild<QCheckBox*>("cbTrace")->click();
+    leave(dialog, choices.exit);
 }
 
-int barValueAfter(int start, std::optional<int> value, int steps, int minimum, int maximum)
+// The first field cell a shot from border cell entry reaches, and the cell straight across.
+struct Lane {
+    CellPos first;
+    CellPos across;
+    bool alongRow;
+};
+
+Lane laneOf(CellPos entry, int edge)
 {
-    const int set = value ? std::clamp(*value, minimum, maximum) : start;
-    return std::clamp(set + steps, minimum, maximum);
+    const auto pos = [](int row, int column) {
+        return CellPos{static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+    };
+    if (entry.row == 0 || entry.row == edge)
+        return {pos(entry.row == 0 ? 1 : edge - 1, entry.column), pos(edge - entry.row, entry.column), false};
+    return {pos(entry.row, entry.column == 0 ? 1 : edge - 1), pos(entry.row, edge - entry.column), true};
 }
 
-// True when text goes on from start with a whole number of seconds within one day and the close.
-bool endsWithSaneSeconds(const std::string& text, std::size_t start)
+// No atom in the lane or beside it, anywhere across the field.
+bool laneIsClear(const AtomLayout& atoms, const Lane& lane, int n)
 {
-    if (text.size() < start + kAgain.size() || text.compare(text.size() - kAgain.size(), kAgain.size(), kAgain) != 0)
-        return false;
-    const std::string seconds = text.substr(start, text.size() - start - kAgain.size());
-    return !seconds.empty() && seconds.size() <= 5
-        && std::all_of(seconds.begin(), seconds.end(), [](char c) { return c >= '0' && c <= '9'; })
-        && std::stoi(seconds) < 86400;
+    const int line = lane.alongRow ? lane.first.row : lane.first.column;
+    for (int beside = line - 1; beside <= line + 1; ++beside) {
+        for (int along = 1; along <= n; ++along) {
+            const bool atom = lane.alongRow ? atoms.hasAtom(static_cast<std::int16_t>(beside), static_cast<std::int16_t>(along))
+                                            : atoms.hasAtom(static_cast<std::int16_t>(along), static_cast<std::int16_t>(beside));
+            if (atom)
+                return false;
+        }
+    }
+    return true;
 }
 
-void paint(Cell& cell, const std::string& text, Colour colour)
+int key(CellPos pos)
 {
-    cell.text = text;
-    cell.background = colour;
+    return pos.row * 32 + pos.column;
 }
 
 } // namespace
 
 PlaySession::PlaySession(std::uint32_t seed)
-    : m_random(numbersFrom(seed))
+    : m_layouts(seed)
 {
+    deal(GameSettings{});
     if (!m_window.startUp(QStringLiteral(ORBALUX_ASSET_DIR)))
         fail("start-up failed");
     expectMessages({}, {});
+    checkNewGame(view());
     audit();
 }
 
-void PlaySession::clickCell(int row, int column)
+// Queues the draws of a layout chosen here, so that the next game hides atoms the test knows.
+void PlaySession::deal(const GameSettings& settings)
 {
-    const GameState before = m_state;
-    m_window.msfGrid_Click(row, column);
-    checkClick(before, {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)});
+    const int n = settings.GridSize;
+    std::vector<int> cells(static_cast<std::size_t>(n * n));
+    std::iota(cells.begin(), cells.end(), 0);
+    std::shuffle(cells.begin(), cells.end(), m_layouts);
+    m_dealt.clear();
+    for (int i = 0; i < settings.AtomCount; ++i)
+        m_dealt.place({static_cast<std::int16_t>(cells[i] / n + 1), static_cast<std::int16_t>(cells[i] % n + 1)});
+    m_dealtFor = settings;
+    m_random.queue(drawsPlacing(m_dealt, n));
+}
+
+void PlaySession::click(CellPos pos)
+{
+    const WindowView before = view();
+    if (before.placeOf(pos) == Place::Outside)
+        m_play.reportClick(pos.row, pos.column);
+    else
+        m_play.click(pos.row, pos.column);
+    checkClick(before, pos);
     audit();
 }
 
 void PlaySession::clickPoint(QPoint point)
 {
-    const GameState before = m_state;
-    CellGrid* grid = m_window.msfGrid();
-    const CellPos target = grid->cellAt(point);
-    const QPoint global = grid->mapToGlobal(point);
-    QMouseEvent press(QEvent::MouseButtonPress, point, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(grid, &press);
-    QApplication::sendEvent(grid, &release);
-    if (target.row < 0) {
+    const WindowView before = view();
+    const CellPos target = m_play.grid().cellAt(point);
+    QTest::mouseClick(&m_play.grid(), Qt::LeftButton, Qt::NoModifier, point);
+    if (before.placeOf(target) == Place::Outside) {
         expectMessages({}, {});
         checkUntouched(before);
     } else {
@@ -159,41 +157,40 @@ void PlaySession::clickPoint(QPoint point)
 
 void PlaySession::newGame(bool fromMenu, bool answer)
 {
-    const GameState before = m_state;
+    const WindowView before = view();
+    deal(m_play.settingsInForce());
     m_messenger.answers = {answer};
     if (fromMenu)
-        m_window.mnNewGame_Click();
+        m_play.trigger("mnNewGame");
     else
-        m_window.cmdNewGame()->click();
+        m_play.press("cmdNewGame");
     m_messenger.answers.clear();
-    expectMessages({}, before.GameInProgress ? std::vector{kQuestion} : std::vector<std::string>{});
-    if (before.GameInProgress && !answer)
+    expectMessages({}, m_inGame ? std::vector{kQuestion} : std::vector<std::string>{});
+    if (m_inGame && !answer)
         checkUntouched(before);
     else
         checkNewGame(before);
     audit();
 }
 
-void PlaySession::visitSettings(const SettingsVisit& visit, bool answer)
+void PlaySession::visitSettings(const SettingsChoices& choices, bool answer)
 {
-    const GameState before = m_state;
-    frmOptions* dialog = m_window.settingsDialog();
-    QMetaObject::invokeMethod(
-        dialog,
-        [this, dialog, visit] {
-            play(*dialog, visit);
-            // Never leave the test waiting in exec() for a dialog that failed to close.
-            if (dialog->isVisible()) {
-                fail("the settings dialog stayed open");
-                dialog->done(QDialog::Rejected);
-            }
-        },
-        Qt::QueuedConnection);
+    const WindowView before = view();
     m_messenger.answers = {answer};
-    m_window.mnSettings_Click();
+    m_play.visitSettings([this, &choices](frmOptions& dialog) {
+        choose(dialog, choices);
+        // Never leave the test waiting in exec() for a dialog that failed to close.
+        if (dialog.isVisible()) {
+            fail("the settings dialog stayed open");
+            dialog.done(QDialog::Rejected);
+        }
+        // Closed, the dialog shows the settings that a game started now is dealt with.
+        deal(m_play.settingsInForce());
+    });
     m_messenger.answers.clear();
-    checkSettings(before, visit);
-    const bool asked = m_state.SettingsChanged && before.GameInProgress;
+    const bool asked = m_messenger.asked.size() > m_askedSeen;
+    if (asked && (!m_inGame || choices.exit != DialogExit::OK))
+        fail("the settings dialog asked about a new game though it was left without OK or between games");
     expectMessages({}, asked ? std::vector{kQuestion} : std::vector<std::string>{});
     if (asked && answer)
         checkNewGame(before);
@@ -204,158 +201,179 @@ void PlaySession::visitSettings(const SettingsVisit& visit, bool answer)
 
 void PlaySession::pressSolved()
 {
-    const GameState before = m_state;
-    m_window.cmdSolved()->click();
+    const WindowView before = view();
+    m_play.press("cmdSolved");
     checkSolved(before);
     audit();
 }
 
-void PlaySession::letTimePass(float seconds)
+void PlaySession::letTimePass(int seconds)
 {
-    const GameState before = m_state;
-    m_clock.now = std::fmod(m_clock.now + seconds, 86400.0f);
+    const WindowView before = view();
+    m_clock.now = std::fmod(m_clock.now + static_cast<float>(seconds), 86400.0f);
+    m_secondsPlayed += seconds;
     checkUntouched(before);
     audit();
 }
 
 void PlaySession::look()
 {
+    const WindowView before = view();
     QCoreApplication::processEvents();
     if (m_window.grab().isNull())
         fail("the window could not be painted");
     expectMessages({}, {});
+    checkUntouched(before);
     audit();
 }
 
-void PlaySession::checkClick(const GameState& before, CellPos pos)
+void PlaySession::checkClick(const WindowView& before, CellPos pos)
 {
-    if (!before.GameInProgress) {
+    if (!m_inGame) {
         expectMessages({kRefused}, {});
         checkUntouched(before);
         return;
     }
-    switch (before.board.kindOf(pos)) {
-    case CellKind::Field: expectMessages({}, {}); checkMark(before, pos); return;
-    case CellKind::Border: expectMessages({}, {}); checkShot(before, pos); return;
-    case CellKind::Corner: expectMessages({kCorner}, {}); break;
-    case CellKind::Outside: expectMessages({}, {}); break;
+    switch (before.placeOf(pos)) {
+    case Place::Field: expectMessages({}, {}); return checkMark(before, pos);
+    case Place::Border: expectMessages({}, {}); return checkShot(before, pos);
+    case Place::Corner: expectMessages({kCorner}, {}); break;
+    case Place::Outside: expectMessages({}, {}); break;
     }
     checkUntouched(before);
 }
 
-void PlaySession::checkMark(const GameState& before, CellPos pos)
+void PlaySession::checkMark(const WindowView& before, CellPos pos)
 {
-    Board expected = before.board;
-    std::string& text = expected.cell(pos).text;
-    const bool wasMarked = text == "O";
-    text = wasMarked ? "" : "O";
-    if (m_state.board != expected)
+    WindowView now = view();
+    const bool wasMarked = before.at(pos).text == "O";
+    if (now.at(pos).text != (wasMarked ? "" : "O"))
+        fail("a click on " + at(pos) + " did not toggle its mark");
+    // Only the clicked cell and the count of marks may differ.
+    now.cells[static_cast<std::size_t>(pos.row * now.side + pos.column)] = before.at(pos);
+    now.marked = before.marked;
+    if (now != before)
         fail("a mark at " + at(pos) + " changed more than its own cell");
-    if (m_state.MarkedCount != before.MarkedCount + (wasMarked ? -1 : 1))
-        fail("a mark at " + at(pos) + " miscounted");
-    if (m_state.Score != before.Score)
-        fail("a mark cost points");
 }
 
-void PlaySession::checkShot(const GameState& before, CellPos pos)
+void PlaySession::checkShot(const WindowView& before, CellPos pos)
 {
-    const LaserWalk walk = WalkLaser(before.AtomMap, before.board.fieldSize(), pos);
-    Board expected = before.board;
-    for (const TraceSegment& segment : walk.trace) {
-        if (before.TraceShots)
-            expected.cell(segment.cell).picture = segment.kind;
+    const WindowView now = view();
+    const int scoreBefore = before.score.toInt();
+    const int rise = now.score.toInt() - scoreBefore;
+    if (!(rise == 1 || rise == 2 || (now.score.toInt() == kScoreCeiling && rise >= 0 && rise <= 2)))
+        fail("the shot from " + at(pos) + " raised the score by " + std::to_string(rise));
+
+    const QString shown = now.at(pos).text;
+    Seen seen{shown == "H" || shown == "R" ? shown : QStringLiteral("D"), std::nullopt};
+    std::vector<CellPos> others;
+    for (const CellPos cell : now.cellsOf(Place::Border)) {
+        if (!(cell == pos) && now.at(cell).text == shown && now.at(cell) != before.at(cell))
+            others.push_back(cell);
+        else if (!(cell == pos) && now.at(cell) != before.at(cell))
+            fail("the shot from " + at(pos) + " changed the border cell " + at(cell));
     }
-    int cost = 1;
-    int nextLetter = before.NextDeflectionLetter;
-    switch (walk.outcome) {
-    case Outcome::Hit: paint(expected.cell(pos), "H", Colour::Red); break;
-    case Outcome::Reflection: paint(expected.cell(pos), "R", Colour::Yellow); break;
-    case Outcome::Deflection:
-        paint(expected.cell(pos), DeflectionLetter(before.NextDeflectionLetter), Colour::Lime);
-        paint(expected.cell(walk.finalCell), DeflectionLetter(before.NextDeflectionLetter), Colour::Lime);
-        cost = 2;
-        nextLetter = std::min<int>(nextLetter + 1, kLastDeflectionLetter);
-        break;
-    case Outcome::None: fail("the border cell " + at(pos) + " gave no outcome"); return;
+    if (seen.kind == "D" && others.size() == 1)
+        seen.exit = others[0];
+    else if (!others.empty() || (seen.kind == "D" && shown != kLastLetter))
+        fail("the deflection from " + at(pos) + " came out at " + std::to_string(others.size()) + " cells");
+
+    const bool traced = m_play.settingsInForce().TraceShots;
+    for (const CellPos cell : now.cellsOf(Place::Field)) {
+        const CellLook& was = before.at(cell);
+        const CellLook& is = now.at(cell);
+        if (is.text != was.text || is.background != was.background || (!traced && is != was))
+            fail("the shot from " + at(pos) + " changed the field cell " + at(cell));
     }
-    if (m_state.board != expected || m_state.ShotOutcome != walk.outcome)
-        fail("the shot from " + at(pos) + " does not show its outcome");
-    if (m_state.Score != std::min<int>(before.Score + cost, kScoreCeiling) || m_state.NextDeflectionLetter != nextLetter)
-        fail("the shot from " + at(pos) + " was charged or lettered wrongly");
+    const QString named = seen.kind == "D" ? "\"" + shown + "\"" : shown;
+    if (!now.results.startsWith(named + " means"))
+        fail("the shot from " + at(pos) + " is explained as \"" + now.results.toStdString() + "\"");
+    checkShotAgainstTheAtoms(now, pos, seen);
+    rememberShot(pos, seen);
 }
 
-void PlaySession::checkSolved(const GameState& before)
+// Facts of any laser: straight through where nothing is near, stopped by an atom in front.
+void PlaySession::checkShotAgainstTheAtoms(const WindowView& now, CellPos pos, const Seen& seen)
 {
-    const std::int16_t atoms = before.atomsInGame;
-    if (before.MarkedCount != atoms) {
-        expectMessages({"You do not have exactly " + signPadded(atoms) + " atoms marked."}, {});
+    const Lane lane = laneOf(pos, now.edge());
+    if (m_atoms.hasAtom(lane.first) && seen.kind != "H")
+        fail("the shot from " + at(pos) + " passed the atom in front of it");
+    if (laneIsClear(m_atoms, lane, now.side - 2) && seen.kind == "D" && seen.exit && !(*seen.exit == lane.across))
+        fail("the shot from " + at(pos) + " bent in a lane without atoms");
+    if (laneIsClear(m_atoms, lane, now.side - 2) && seen.kind != "D")
+        fail("the shot from " + at(pos) + " did not cross a lane without atoms");
+    const auto earlier = m_seen.find(key(pos));
+    if (earlier == m_seen.end())
+        return;
+    if (earlier->second.kind != seen.kind)
+        fail("a second shot from " + at(pos) + " gave " + seen.kind.toStdString() + " after "
+            + earlier->second.kind.toStdString());
+    else if (earlier->second.exit && seen.exit && !(*earlier->second.exit == *seen.exit))
+        fail("a second shot from " + at(pos) + " came out elsewhere");
+}
+
+// A deflection's exit, fired from, must come out at the entry.
+void PlaySession::rememberShot(CellPos pos, const Seen& seen)
+{
+    m_seen[key(pos)] = seen;
+    if (seen.exit)
+        m_seen[key(*seen.exit)] = Seen{seen.kind, pos};
+}
+
+void PlaySession::checkSolved(const WindowView& before)
+{
+    const std::vector<CellPos> marks = before.marks();
+    if (static_cast<int>(marks.size()) != m_atoms.count()) {
+        expectMessages({"You do not have exactly " + padded(m_atoms.count()) + " atoms marked."}, {});
         checkUntouched(before);
         return;
     }
     expectMessages({}, {});
-    Board expected = before.board;
-    int found = 0;
-    for (std::int16_t row = 1; row <= expected.fieldSize(); ++row) {
-        for (std::int16_t column = 1; column <= expected.fieldSize(); ++column) {
-            if (!before.AtomMap.hasAtom(row, column))
-                continue;
-            expected.cell({row, column}).background = Colour::Blue;
-            found += expected.cell({row, column}).text == "O" ? 1 : 0;
-        }
+    m_inGame = false;
+    const WindowView now = view();
+    for (std::size_t i = 0; i < now.cells.size(); ++i) {
+        if (now.cells[i].text != before.cells[i].text || now.cells[i].picture != before.cells[i].picture)
+            fail("Solved! changed what a cell shows at " + at({static_cast<std::int16_t>(i / now.side),
+                static_cast<std::int16_t>(i % now.side)}));
     }
-    if (m_state.GameInProgress || m_state.board != expected)
-        fail("Solved! with exactly enough marks did not end the game showing every atom");
-    const bool all = found == atoms;
-    const int best = all ? std::min(before.Score, before.BestScore) : before.BestScore;
-    if (m_state.BestScore != best || m_state.Score != before.Score)
-        fail("Solved! kept the wrong best score");
-    const std::string lead = all ? "Groovy! You found all " + signPadded(atoms) + " atoms in "
-                                 : "Rats! You only found " + signPadded(found) + " of the atoms!  Click New Game to go again...";
-    const std::string& text = m_state.resultsText;
-    if (text.rfind(lead, 0) != 0 || (all && !endsWithSaneSeconds(text, lead.size())))
-        fail("Solved! wrote \"" + text + "\"");
+    const auto found = std::count_if(marks.begin(), marks.end(), [this](CellPos pos) { return m_atoms.hasAtom(pos); });
+    const std::string expected = found == m_atoms.count()
+        ? "Groovy! You found all " + padded(found) + " atoms in" + padded(m_secondsPlayed % 86400)
+            + " seconds!  Click New Game to go again..."
+        : "Rats! You only found " + padded(found) + " of the atoms!  Click New Game to go again...";
+    if (now.results.toStdString() != expected)
+        fail("Solved! wrote \"" + now.results.toStdString() + "\", not \"" + expected + "\"");
+    const bool bestRose = now.best.toInt() > before.best.toInt();
+    const bool bestMoved = now.best != before.best;
+    if (now.score != before.score || bestRose || (bestMoved && found != m_atoms.count()))
+        fail("Solved! changed the score or the best score wrongly: " + now.best.toStdString());
 }
 
-void PlaySession::checkNewGame(const GameState& before)
+void PlaySession::checkNewGame(const WindowView& before)
 {
-    const Board& board = m_state.board;
-    if (board.fieldSize() != m_state.GridSize || m_state.atomsInGame != m_state.AtomCount)
-        fail("the new game is not laid out for the settings in force");
-    if (!m_state.GameInProgress || m_state.Score != 0 || m_state.MarkedCount != 0
-        || m_state.NextDeflectionLetter != kFirstDeflectionLetter || m_state.BestScore != before.BestScore)
+    m_atoms = m_dealt;
+    m_inGame = true;
+    m_secondsPlayed = 0;
+    m_seen.clear();
+    const WindowView now = view();
+    if (now.side != m_dealtFor.GridSize + 2 || now.atomsInGame != QString::number(m_dealtFor.AtomCount))
+        fail("the new game is not laid out for the settings the dialog shows");
+    for (const CellPos pos : now.cellsOf(Place::Field)) {
+        if (!now.at(pos).text.isEmpty() || now.at(pos).picture != SegmentKind::None)
+            fail("the new field is not blank at " + at(pos));
+    }
+    for (const CellPos pos : now.cellsOf(Place::Border)) {
+        if (now.at(pos).text.isEmpty() == m_dealtFor.ShowNumbers)
+            fail("the new border is not " + std::string(m_dealtFor.ShowNumbers ? "numbered" : "blank") + " at " + at(pos));
+    }
+    if (now.score != "0" || now.best != before.best || !now.results.startsWith("Click "))
         fail("the new game did not start afresh");
-    if (m_state.GameStartTime != m_clock.now || m_state.resultsText != instructionText(m_state.ShowNumbers))
-        fail("the new game did not start its clock or its instructions");
-    for (std::int16_t row = 0; row < board.rows(); ++row) {
-        for (std::int16_t column = 0; column < board.columns(); ++column) {
-            const Cell& cell = board.cell({row, column});
-            const bool numbered = board.kindOf({row, column}) == CellKind::Border && m_state.ShowNumbers;
-            if (cell.picture != SegmentKind::None || cell.text.empty() == numbered)
-                fail("the new board is not blank at " + at({row, column}));
-        }
-    }
 }
 
-void PlaySession::checkUntouched(const GameState& before)
+void PlaySession::checkUntouched(const WindowView& before)
 {
-    if (gameOf(m_state) != gameOf(before))
-        fail("the running game changed");
-}
-
-void PlaySession::checkSettings(const GameState& before, const SettingsVisit& visit)
-{
-    const bool ok = visit.exit == DialogExit::OK;
-    const int grid = barValueAfter(before.GridSize, visit.gridValue, visit.gridSteps, kMinGridSize, kMaxGridSize);
-    const int atoms = barValueAfter(before.AtomCount, visit.atomValue, visit.atomSteps, kMinAtomCount, kMaxAtomCount);
-    const bool changed = ok && (before.SettingsChanged || visit.clickNumbers || grid != before.GridSize
-                                   || atoms != before.AtomCount);
-    if (m_state.GridSize != (ok ? grid : before.GridSize) || m_state.AtomCount != (ok ? atoms : before.AtomCount))
-        fail("the settings dialog set the wrong grid size or atom count");
-    if (m_state.ShowNumbers != (before.ShowNumbers != visit.clickNumbers)
-        || m_state.TraceShots != (before.TraceShots != visit.clickTrace))
-        fail("the check boxes did not take effect");
-    if (m_state.SettingsChanged != changed)
-        fail("SettingsChanged is wrong after the dialog");
+    if (view() != before)
+        fail("the game on screen changed");
 }
 
 void PlaySession::expectMessages(const std::vector<std::string>& shown, const std::vector<std::string>& asked)
@@ -374,8 +392,16 @@ void PlaySession::expectMessages(const std::vector<std::string>& shown, const st
 
 void PlaySession::audit()
 {
-    for (const std::string& problem : auditGame(m_state, m_window))
+    for (const std::string& problem : auditView(view(), m_atoms, !m_inGame))
         fail(problem);
+    if (!m_window.isVisible())
+        fail("the main window is hidden");
+    if (m_play.grid().size() != m_play.grid().sizeHint())
+        fail("msfGrid is not sized to its board");
+    if (QApplication::overrideCursor())
+        fail("the busy pointer is still showing");
+    if (m_play.child<frmOptions>("frmOptions")->isVisible())
+        fail("the settings dialog is still showing");
 }
 
 void PlaySession::fail(const std::string& what)

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "MainWindowDriver.h"
 #include "TestDoubles.h"
+#include "WindowView.h"
 #include "frmMain.h"
 
 #include <QPoint>
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -16,7 +20,7 @@ namespace orbalux::testing {
 enum class DialogExit { OK, Cancel, Escape, CloseBox };
 
 /** What the player does during one visit to the settings dialog, in this order. */
-struct SettingsVisit {
+struct SettingsChoices {
     /** Put on the bar as the program would, possibly outside the bar's range. */
     std::optional<int> gridValue;
     /** Arrow key presses on the bar after that: Right for positive, Left for negative. */
@@ -29,52 +33,69 @@ struct SettingsVisit {
 };
 
 /**
- * A freshly started main window on scripted answers, atoms drawn from seed and a settable clock.
- * Every action goes through the window as the player's own would, and afterwards both what it
- * must have done and every invariant of the game are checked; whatever is wrong is collected.
+ * A started main window that deals layouts of its own choosing, so the hidden atoms are known.
+ * Every action goes through the window's controls, and afterwards what it did is checked
+ * against properties that hold whatever the rules say in detail; whatever is wrong is collected.
  */
 class PlaySession {
 public:
     /** Starts the window with the shipped pictures; seed decides where the atoms hide. */
     explicit PlaySession(std::uint32_t seed);
 
-    /** The board reports a click on (row, column), which may lie off the board in use. */
-    void clickCell(int row, int column);
+    /** A click on (row, column): with the mouse on the board, reported by the board off it. */
+    void click(CellPos pos);
     /** A real left click at point of the board widget, on a cell or beside them. */
     void clickPoint(QPoint point);
     /** "New Game" from the button or the menu, answering answer if asked. */
     void newGame(bool fromMenu, bool answer);
     /** File > Settings through the real modal dialog, answering answer if asked. */
-    void visitSettings(const SettingsVisit& visit, bool answer);
-    /** The "Solved!" button. */
+    void visitSettings(const SettingsChoices& choices, bool answer);
     void pressSolved();
     /** Moves the clock on by seconds, past midnight too. */
-    void letTimePass(float seconds);
+    void letTimePass(int seconds);
     /** Paints the whole window, as the screen would. */
     void look();
 
-    const GameState& state() const { return m_state; }
-    const frmMain& window() const { return m_window; }
+    WindowView view() const { return WindowView::of(m_play); }
+    QSize gridSize() const { return m_play.grid().size(); }
+    const AtomLayout& atoms() const { return m_atoms; }
+    bool inGame() const { return m_inGame; }
     /** What went wrong so far; empty while every action did what it should. */
     const std::vector<std::string>& problems() const { return m_problems; }
 
 private:
-    void checkClick(const GameState& before, CellPos pos);
-    void checkMark(const GameState& before, CellPos pos);
-    void checkShot(const GameState& before, CellPos pos);
-    void checkSolved(const GameState& before);
-    void checkNewGame(const GameState& before);
-    void checkUntouched(const GameState& before);
-    void checkSettings(const GameState& before, const SettingsVisit& visit);
+    /** What a shot from a border cell showed: "H", "R" or "D" with the cell it came out of. */
+    struct Seen {
+        QString kind;
+        std::optional<CellPos> exit;
+    };
+
+    void deal(const GameSettings& settings);
+    void checkClick(const WindowView& before, CellPos pos);
+    void checkMark(const WindowView& before, CellPos pos);
+    void checkShot(const WindowView& before, CellPos pos);
+    void checkShotAgainstTheAtoms(const WindowView& now, CellPos pos, const Seen& seen);
+    void rememberShot(CellPos pos, const Seen& seen);
+    void checkSolved(const WindowView& before);
+    void checkNewGame(const WindowView& before);
+    void checkUntouched(const WindowView& before);
     void expectMessages(const std::vector<std::string>& shown, const std::vector<std::string>& asked);
     void audit();
     void fail(const std::string& what);
 
-    GameState m_state;
     ScriptedMessenger m_messenger;
     SequenceRandom m_random;
     FixedClock m_clock{43200.0f};
-    frmMain m_window{m_state, m_messenger, m_random, m_clock};
+    frmMain m_window{m_messenger, m_random, m_clock};
+    MainWindowDriver m_play{m_window, m_messenger, m_random};
+    std::mt19937 m_layouts;
+
+    GameSettings m_dealtFor;
+    AtomLayout m_dealt;
+    AtomLayout m_atoms;
+    bool m_inGame = false;
+    long long m_secondsPlayed = 0;
+    std::map<int, Seen> m_seen;
     std::size_t m_shownSeen = 0;
     std::size_t m_askedSeen = 0;
     std::vector<std::string> m_problems;
