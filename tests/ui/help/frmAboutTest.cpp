@@ -1,107 +1,95 @@
 #include "frmAbout.h"
 
-#include "PlatformFakes.h"
-#include "TestDoubles.h"
+#include "AppIcon.h"
+#include "HelpWindowFixture.h"
+#include "StartSysInfo.h"
+#include "WindowLayout.h"
 
-#include <QCoreApplication>
-#include <QImage>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
-
-#include <set>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace orbalux {
 namespace {
 
-void pressKey(QWidget* widget, int key)
+QString textOf(const QWidget& box, const char* name)
 {
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
+    if (const auto* label = box.findChild<QLabel*>(QString::fromLatin1(name)))
+        return label->text();
+    if (const auto* button = box.findChild<QPushButton*>(QString::fromLatin1(name)))
+        return button->text();
+    return QStringLiteral("<missing>");
 }
 
-using testing::FakePlatform;
-using testing::ScriptedMessenger;
+QPushButton* button(const QWidget& box, const char* name)
+{
+    return box.findChild<QPushButton*>(QString::fromLatin1(name));
+}
 
-class frmAboutTest : public ::testing::Test {
+class frmAboutTest : public testing::HelpWindowFixture {
 protected:
-    // What Help > About does, short of waiting in the box's own event loop.
-    QPointer<frmAbout> openAbout()
-    {
-        auto* box = new frmAbout(platform.services(), messenger, &owner);
-        box->open();
-        return box;
-    }
-
-    static void runDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    QWidget owner;
-    FakePlatform platform;
-    ScriptedMessenger messenger;
+    bool visitAbout(const std::function<void(frmAbout&)>& act) { return whileOpen<frmAbout>("mnAbout", act); }
 };
 
-TEST_F(frmAboutTest, ShowsCaptionTitleAndVersion)
+TEST_F(frmAboutTest, ShowsTheTitleTheVersionBuiltAndTheIcon)
 {
-    const QPointer<frmAbout> box = openAbout();
-    EXPECT_EQ(box->windowTitle(), "About Orbalux");
-    EXPECT_EQ(box->lblTitle()->text(), "Orbalux");
-    EXPECT_EQ(box->lblVersion()->text(), "Version: 1.1");
-    EXPECT_EQ(box->cmdSysInfo()->text(), "&System Info...");
-    EXPECT_FALSE(box->lblDescription()->text().isEmpty());
-    EXPECT_FALSE(box->lblDisclaimer()->text().isEmpty());
-    EXPECT_FALSE(box->picIcon()->pixmap().isNull());
+    visitAbout([](frmAbout& box) {
+        EXPECT_EQ(box.windowTitle(), "About Orbalux");
+        EXPECT_EQ(textOf(box, "lblTitle"), "Orbalux");
+        EXPECT_EQ(textOf(box, "lblVersion"), "Version: " ORBALUX_VERSION);
+        EXPECT_EQ(textOf(box, "cmdOK"), "OK");
+        EXPECT_EQ(textOf(box, "cmdSysInfo"), "&System Info...");
+        EXPECT_FALSE(textOf(box, "lblDescription").isEmpty());
+        EXPECT_FALSE(textOf(box, "lblDisclaimer").isEmpty());
+        const auto* icon = box.findChild<QLabel*>(QStringLiteral("picIcon"));
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(icon->pixmap().toImage(), appIcon(32).pixmap(32).toImage());
+    });
 }
 
-TEST_F(frmAboutTest, EscapeDestroysTheBoxAndTheNextOpeningMakesAFreshOne)
+TEST_F(frmAboutTest, NothingIsClippedCoveredOrOutsideTheBox)
 {
-    const QPointer<frmAbout> first = openAbout();
-    pressKey(first.data(), Qt::Key_Escape);
-    runDeferredDeletes();
-    EXPECT_TRUE(first.isNull());
-
-    const QPointer<frmAbout> second = openAbout();
-    EXPECT_TRUE(second->isVisible());
-    EXPECT_EQ(owner.findChildren<frmAbout*>().size(), 1);
+    visitAbout([](frmAbout& box) {
+        const testing::WindowLayout layout(box);
+        EXPECT_EQ(layout.clipped(), std::vector<std::string>{});
+        EXPECT_EQ(layout.collisions(), std::vector<std::string>{});
+        EXPECT_EQ(layout.outside(), std::vector<std::string>{});
+        EXPECT_EQ(box.minimumSize(), box.maximumSize());
+        EXPECT_FALSE(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    });
 }
 
-TEST_F(frmAboutTest, OkAndEnterDestroyTheBox)
+TEST_F(frmAboutTest, OkEnterAndEscapeEachCloseTheBoxForGood)
 {
-    const QPointer<frmAbout> clicked = openAbout();
-    clicked->cmdOK()->click();
-    runDeferredDeletes();
-    EXPECT_TRUE(clicked.isNull());
-
-    const QPointer<frmAbout> entered = openAbout();
-    pressKey(entered.data(), Qt::Key_Return);
-    runDeferredDeletes();
-    EXPECT_TRUE(entered.isNull());
+    const std::vector<std::pair<const char*, std::function<void(frmAbout&)>>> ways = {
+        {"OK", [](frmAbout& box) { QTest::mouseClick(button(box, "cmdOK"), Qt::LeftButton); }},
+        {"Enter", [](frmAbout& box) { QTest::keyClick(&box, Qt::Key_Return); }},
+        {"Escape", [](frmAbout& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
+    };
+    for (const auto& [way, act] : ways) {
+        EXPECT_TRUE(visitAbout(act)) << way;
+        EXPECT_TRUE(window.findChildren<frmAbout*>().isEmpty()) << way;
+    }
 }
 
-TEST_F(frmAboutTest, SystemInfoWithoutToolShowsMessageOnceAndKeepsTheBoxOpen)
+TEST_F(frmAboutTest, SystemInfoWithoutAToolSaysSoOnceAndKeepsTheBoxOpen)
 {
-    const QPointer<frmAbout> box = openAbout();
-    box->cmdSysInfo()->click();
-    runDeferredDeletes();
-    ASSERT_FALSE(box.isNull());
-    EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(messenger.shown, std::vector<std::string>{"System Information Is Unavailable At This Time"});
+    const bool closed = visitAbout([](frmAbout& box) { QTest::mouseClick(button(box, "cmdSysInfo"), Qt::LeftButton); });
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(messenger.shown, std::vector<std::string>{kSysInfoUnavailable});
 }
 
-TEST_F(frmAboutTest, SystemInfoStartsTheToolTheRegistryNames)
+TEST_F(frmAboutTest, SystemInfoStartsTheToolThePlatformFinds)
 {
-    platform.registry.setString("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", "/usr/bin/infotool");
+    platform.sysInfo.found = "/usr/bin/infotool";
     platform.programs.installed = {"/usr/bin/infotool"};
-    const QPointer<frmAbout> box = openAbout();
-    box->cmdSysInfo()->click();
+    visitAbout([](frmAbout& box) { QTest::mouseClick(button(box, "cmdSysInfo"), Qt::LeftButton); });
     ASSERT_EQ(platform.programs.started.size(), 1u);
     EXPECT_EQ(platform.programs.started[0].program, "/usr/bin/infotool");
     EXPECT_TRUE(messenger.shown.empty());
 }
-
 
 } // namespace
 } // namespace orbalux

@@ -1,202 +1,257 @@
 #include "frmOptions.h"
 
+#include "MainWindowFixture.h"
 #include "Twips.h"
+#include "WindowLayout.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace orbalux {
 namespace {
 
+GameSettings settings(int grid, int atoms, bool numbers, bool trace)
+{
+    GameSettings chosen = GameSettings{}.withGridSize(grid).withAtomCount(atoms);
+    chosen.ShowNumbers = numbers;
+    chosen.TraceShots = trace;
+    return chosen;
+}
+
+void PrintSettings(const GameSettings& s, std::ostream* out)
+{
+    *out << s.GridSize << " x " << s.GridSize << ", " << s.AtomCount << " atoms" << (s.ShowNumbers ? ", numbers" : "")
+         << (s.TraceShots ? ", trace" : "");
+}
+
+} // namespace
+
+void PrintTo(const GameSettings& s, std::ostream* out)
+{
+    PrintSettings(s, out);
+}
+
+namespace {
+
+// The dialog on its own, visited as the main window visits it: modally, and played from inside
+// that visit with real clicks and keys.
 class SettingsDialog : public ::testing::Test {
 protected:
-    void press(Qt::Key key)
+    /** One visit on current; act runs while the dialog shows and should leave it. */
+    SettingsVisit visit(const GameSettings& current, const std::function<void()>& act)
     {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(&dialog, &event);
-    }
-    void expectShows(const char* atoms, const char* noun, const char* size)
-    {
-        EXPECT_EQ(dialog.lblAtoms()->text(), atoms);
-        EXPECT_EQ(dialog.lblAtomsText()->text(), noun);
-        EXPECT_EQ(dialog.lblSize()->text(), size);
+        QTimer::singleShot(0, &dialog, [this, act] {
+            act();
+            if (dialog.isVisible()) {
+                ADD_FAILURE() << "the visit did not end";
+                dialog.done(QDialog::Rejected);
+            }
+        });
+        return dialog.visit(current);
     }
 
-    GameState state;
-    frmOptions dialog{state};
+    template <typename Control>
+    Control* control(const char* name) const
+    {
+        return dialog.findChild<Control*>(QString::fromLatin1(name));
+    }
+    QScrollBar* atomsBar() const { return control<QScrollBar>("hsAtoms"); }
+    QScrollBar* gridBar() const { return control<QScrollBar>("hsGrid"); }
+    QString text(const char* label) const { return control<QLabel>(label)->text(); }
+    std::vector<QString> shown() const { return {text("lblAtoms"), text("lblAtomsText"), text("lblSize")}; }
+
+    void click(const char* name) const
+    {
+        auto* button = control<QAbstractButton>(name);
+        // A check box answers clicks on its box and caption, not on the empty rest of its row.
+        const QPoint at = qobject_cast<QCheckBox*>(button) ? QPoint(button->height() / 2, button->height() / 2)
+                                                             : button->rect().center();
+        QTest::mouseClick(button, Qt::LeftButton, {}, at);
+    }
+    void key(QWidget* target, Qt::Key pressed, int times = 1) const
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(target, pressed);
+    }
+
+    const GameSettings start{};
+    const TwipScale twips{std::initializer_list<DesignCaption>{}};
+    frmOptions dialog{twips};
 };
 
-TEST_F(SettingsDialog, StartsHiddenOnFiveAtomsAndAnEightByEightGrid)
+TEST_F(SettingsDialog, AVisitShowsTheSettingsItIsGiven)
 {
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.hsAtoms()->value(), 5);
-    EXPECT_EQ(dialog.hsGrid()->value(), 8);
-    expectShows("5", "Atoms", "8 x 8");
-    EXPECT_FALSE(dialog.cbNumbers()->isChecked());
-    EXPECT_FALSE(dialog.cbTrace()->isChecked());
-    EXPECT_EQ(state.AtomCount, 5);
-    EXPECT_EQ(state.GridSize, 8);
-    EXPECT_EQ(state.EdgeIndex, 9);
-    EXPECT_FALSE(state.SettingsChanged);
-
-    GameState stale;
-    stale.SettingsChanged = true;
-    frmOptions created(stale);
-    EXPECT_FALSE(stale.SettingsChanged);
+    visit(settings(12, 1, true, false), [this] {
+        EXPECT_EQ(dialog.windowTitle(), "Orbalux Settings");
+        EXPECT_EQ(shown(), (std::vector<QString>{"1", "Atom", "12 x 12"}));
+        EXPECT_TRUE(control<QCheckBox>("cbNumbers")->isChecked());
+        EXPECT_FALSE(control<QCheckBox>("cbTrace")->isChecked());
+        click("cmdCancel");
+    });
+    visit(settings(4, 15, false, true), [this] {
+        EXPECT_EQ(shown(), (std::vector<QString>{"15", "Atoms", "4 x 4"}));
+        EXPECT_FALSE(control<QCheckBox>("cbNumbers")->isChecked());
+        EXPECT_TRUE(control<QCheckBox>("cbTrace")->isChecked());
+        click("cmdOK");
+    });
 }
 
-TEST_F(SettingsDialog, OneAtomIsAtomAndEveryOtherCountAtoms)
+TEST_F(SettingsDialog, OkWithTheBarsWhereTheyWereIsNoChangeEvenAfterAWalkAway)
 {
-    dialog.hsAtoms()->triggerAction(QAbstractSlider::SliderToMinimum);
-    expectShows("1", "Atom", "8 x 8");
-    dialog.hsAtoms()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    expectShows("2", "Atoms", "8 x 8");
-    dialog.hsAtoms()->triggerAction(QAbstractSlider::SliderToMaximum);
-    expectShows("15", "Atoms", "8 x 8");
+    const SettingsVisit untouched = visit(start, [this] { click("cmdOK"); });
+    EXPECT_TRUE(untouched.accepted);
+    EXPECT_FALSE(untouched.changed);
+    EXPECT_EQ(untouched.settings, start);
+
+    const SettingsVisit walked = visit(start, [this] {
+        key(gridBar(), Qt::Key_Right, 3);
+        key(gridBar(), Qt::Key_Left, 3);
+        click("cmdOK");
+    });
+    EXPECT_TRUE(walked.accepted);
+    EXPECT_FALSE(walked.changed);
+    EXPECT_EQ(walked.settings, start);
 }
 
-TEST_F(SettingsDialog, GridBarEndsGiveFourAndFifteenWithTheirEdges)
+TEST_F(SettingsDialog, OkTakesTheBarsToTheirEndsAsAChange)
 {
-    dialog.hsGrid()->triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_EQ(dialog.lblSize()->text(), "4 x 4");
-    EXPECT_EQ(state.GridSize, 8) << "the bar reaches the state only through OK";
-    dialog.cmdOK()->click();
-    EXPECT_EQ(state.GridSize, 4);
-    EXPECT_EQ(state.EdgeIndex, 5);
+    const SettingsVisit smallest = visit(start, [this] {
+        key(gridBar(), Qt::Key_Home);
+        key(atomsBar(), Qt::Key_Home);
+        click("cmdOK");
+    });
+    EXPECT_TRUE(smallest.changed);
+    EXPECT_EQ(smallest.settings, settings(kMinGridSize, kMinAtomCount, false, false));
 
-    dialog.hsGrid()->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(dialog.lblSize()->text(), "15 x 15");
-    dialog.cmdOK()->click();
-    EXPECT_EQ(state.GridSize, 15);
-    EXPECT_EQ(state.EdgeIndex, 16);
+    const SettingsVisit largest = visit(smallest.settings, [this] {
+        key(gridBar(), Qt::Key_End);
+        key(atomsBar(), Qt::Key_End);
+        EXPECT_EQ(shown(), (std::vector<QString>{"15", "Atoms", "15 x 15"}));
+        click("cmdOK");
+    });
+    EXPECT_TRUE(largest.changed);
+    EXPECT_EQ(largest.settings, settings(kMaxGridSize, kMaxAtomCount, false, false));
+}
+
+TEST_F(SettingsDialog, EveryClickOnShowNumbersIsAChangeEvenBackToWhereItWas)
+{
+    const SettingsVisit twice = visit(start, [this] {
+        click("cbNumbers");
+        click("cbNumbers");
+        click("cmdOK");
+    });
+    EXPECT_TRUE(twice.changed);
+    EXPECT_FALSE(twice.settings.ShowNumbers);
+
+    const SettingsVisit once = visit(start, [this] {
+        click("cbNumbers");
+        click("cmdCancel");
+    });
+    EXPECT_FALSE(once.accepted);
+    EXPECT_TRUE(once.changed);
+    EXPECT_TRUE(once.settings.ShowNumbers);
+}
+
+TEST_F(SettingsDialog, TraceShotsTakesEffectAtOnceSurvivesCancelAndIsNoChange)
+{
+    const SettingsVisit result = visit(start, [this] {
+        click("cbTrace");
+        click("cmdCancel");
+    });
+    EXPECT_FALSE(result.accepted);
+    EXPECT_FALSE(result.changed);
+    EXPECT_TRUE(result.settings.TraceShots);
+}
+
+TEST_F(SettingsDialog, CancelEscapeAndTheFramePutTheBarsBack)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"Cancel", [this] { click("cmdCancel"); }},
+        {"Escape", [this] { key(gridBar(), Qt::Key_Escape); }},
+        {"frame", [this] { dialog.close(); }},
+    };
+    for (const auto& [way, leave] : ways) {
+        const SettingsVisit result = visit(start, [this, leave] {
+            key(gridBar(), Qt::Key_Right, 4);
+            key(atomsBar(), Qt::Key_Left, 2);
+            leave();
+        });
+        EXPECT_FALSE(result.accepted) << way;
+        EXPECT_FALSE(result.changed) << way;
+        EXPECT_EQ(result.settings, start) << way;
+        EXPECT_EQ(gridBar()->value(), start.GridSize) << way;
+        EXPECT_EQ(atomsBar()->value(), start.AtomCount) << way;
+        EXPECT_EQ(shown(), (std::vector<QString>{"5", "Atoms", "8 x 8"})) << way;
+    }
+}
+
+TEST_F(SettingsDialog, EnterOnABarLeavesThroughOk)
+{
+    const SettingsVisit result = visit(start, [this] {
+        key(gridBar(), Qt::Key_Right, 2);
+        key(gridBar(), Qt::Key_Return);
+    });
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(result.settings.GridSize, start.GridSize + 2);
+}
+
+TEST_F(SettingsDialog, RightRaisesABarLeftLowersItAndTheLabelsFollow)
+{
+    visit(settings(8, 2, false, false), [this] {
+        key(gridBar(), Qt::Key_Right);
+        key(atomsBar(), Qt::Key_Left);
+        EXPECT_EQ(shown(), (std::vector<QString>{"1", "Atom", "9 x 9"}));
+        key(atomsBar(), Qt::Key_Right);
+        EXPECT_EQ(shown(), (std::vector<QString>{"2", "Atoms", "9 x 9"}));
+        click("cmdCancel");
+    });
 }
 
 TEST_F(SettingsDialog, LabelsFollowADraggedThumbOnlyWhenItIsLetGo)
 {
-    dialog.hsGrid()->setSliderDown(true);
-    dialog.hsGrid()->setSliderPosition(12);
-    EXPECT_EQ(dialog.lblSize()->text(), "8 x 8");
-    dialog.hsGrid()->setSliderDown(false);
-    EXPECT_EQ(dialog.lblSize()->text(), "12 x 12");
-}
-
-TEST_F(SettingsDialog, OkTakesBarsThatDifferAndCountsOnlyThoseAsChanges)
-{
-    dialog.hsAtoms()->setValue(9);
-    dialog.hsAtoms()->setValue(5);
-    dialog.cmdOK()->click();
-    EXPECT_FALSE(state.SettingsChanged);
-    EXPECT_FALSE(dialog.isVisible());
-
-    dialog.hsAtoms()->setValue(1);
-    dialog.cmdOK()->click();
-    EXPECT_EQ(state.AtomCount, 1);
-    EXPECT_EQ(state.GridSize, 8);
-    EXPECT_TRUE(state.SettingsChanged);
-}
-
-TEST_F(SettingsDialog, NumbersBoxTakesEffectAtOnceAndEveryClickCountsAsAChange)
-{
-    dialog.cbNumbers()->click();
-    EXPECT_TRUE(state.ShowNumbers);
-    EXPECT_TRUE(state.SettingsChanged);
-    dialog.cbNumbers()->click();
-    EXPECT_FALSE(state.ShowNumbers);
-    EXPECT_TRUE(state.SettingsChanged);
-}
-
-TEST_F(SettingsDialog, TraceBoxTakesEffectAtOnceAndIsNoChange)
-{
-    dialog.cbTrace()->click();
-    EXPECT_TRUE(state.TraceShots);
-    EXPECT_FALSE(state.SettingsChanged);
-}
-
-TEST_F(SettingsDialog, CancelPutsBarsAndLabelsBackButKeepsClickedBoxes)
-{
-    dialog.hsAtoms()->setValue(1);
-    dialog.hsGrid()->setValue(13);
-    dialog.cbNumbers()->click();
-    dialog.cbTrace()->click();
-    dialog.cmdCancel()->click();
-
-    EXPECT_EQ(dialog.hsAtoms()->value(), 5);
-    EXPECT_EQ(dialog.hsGrid()->value(), 8);
-    expectShows("5", "Atoms", "8 x 8");
-    EXPECT_FALSE(state.SettingsChanged);
-    EXPECT_TRUE(dialog.cbNumbers()->isChecked());
-    EXPECT_TRUE(state.ShowNumbers);
-    EXPECT_TRUE(state.TraceShots);
-}
-
-TEST_F(SettingsDialog, ClosingThroughTheFrameOrEscapeIsCancelAndKeepsTheDialog)
-{
-    dialog.show();
-    dialog.hsGrid()->setValue(12);
-    dialog.cbNumbers()->click();
-    dialog.close();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.lblSize()->text(), "8 x 8");
-    EXPECT_FALSE(state.SettingsChanged);
-    EXPECT_TRUE(state.ShowNumbers);
-
-    dialog.show();
-    dialog.hsAtoms()->setValue(1);
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    expectShows("5", "Atoms", "8 x 8");
-}
-
-TEST_F(SettingsDialog, EnterPressesTheDefaultButtonOk)
-{
-    ASSERT_TRUE(dialog.cmdOK()->isDefault());
-    dialog.show();
-    dialog.hsGrid()->setValue(10);
-    press(Qt::Key_Return);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(state.GridSize, 10);
-}
-
-TEST_F(SettingsDialog, RightArrowRaisesABarAndLeftArrowLowersIt)
-{
-    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(dialog.hsGrid(), &right);
-    expectShows("5", "Atoms", "9 x 9");
-    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
-    QApplication::sendEvent(dialog.hsAtoms(), &left);
-    expectShows("4", "Atoms", "9 x 9");
+    visit(start, [this] {
+        gridBar()->setSliderDown(true);
+        gridBar()->setSliderPosition(12);
+        EXPECT_EQ(text("lblSize"), "8 x 8");
+        gridBar()->setSliderDown(false);
+        EXPECT_EQ(text("lblSize"), "12 x 12");
+        click("cmdCancel");
+    });
 }
 
 TEST_F(SettingsDialog, TabRunsFromTheAtomsBarToTraceShots)
 {
-    const std::vector<QWidget*> expected{dialog.hsAtoms(), dialog.hsGrid(), dialog.cmdOK(),
-        dialog.cmdCancel(), dialog.cbNumbers(), dialog.cbTrace()};
-    std::vector<QWidget*> chain;
+    std::vector<QString> chain;
     for (QWidget* w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain()) {
         if (w->focusPolicy() & Qt::TabFocus)
-            chain.push_back(w);
+            chain.push_back(w->objectName());
     }
-    EXPECT_EQ(chain, expected);
+    EXPECT_EQ(chain, (std::vector<QString>{"hsAtoms", "hsGrid", "cmdOK", "cmdCancel", "cbNumbers", "cbTrace"}));
 }
 
-TEST_F(SettingsDialog, WindowHasItsCaptionAFixedSizeAndNoMinimiseOrMaximise)
+// The dialog the main window made, at the scale the main window measured for its font.
+class SettingsDialogInTheGame : public testing::MainWindowFixture {};
+
+TEST_F(SettingsDialogInTheGame, NothingIsClippedCoveredOrOutsideEvenAtTheLongestTexts)
 {
-    EXPECT_EQ(dialog.windowTitle(), "Orbalux Settings");
-    const QSize client(twips(4680), twips(3810));
-    EXPECT_EQ(dialog.minimumSize(), client);
-    EXPECT_EQ(dialog.maximumSize(), client);
-    EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(dialog.hsGrid()->geometry(), QRect(twips(120), twips(2160), twips(4335), twips(255)));
-    EXPECT_EQ(dialog.cmdCancel()->geometry(), QRect(twips(3480), twips(3360), twips(975), twips(375)));
-    for (QWidget* control : dialog.findChildren<QWidget*>())
-        EXPECT_TRUE(dialog.rect().contains(control->geometry())) << control->metaObject()->className();
+    play.visitSettings([](frmOptions& dialog) {
+        for (const char* bar : {"hsAtoms", "hsGrid"})
+            QTest::keyClick(dialog.findChild<QScrollBar*>(QString::fromLatin1(bar)), Qt::Key_End);
+        const testing::WindowLayout layout(dialog);
+        EXPECT_EQ(layout.clipped(), std::vector<std::string>{});
+        EXPECT_EQ(layout.collisions(), std::vector<std::string>{});
+        EXPECT_EQ(layout.outside(), std::vector<std::string>{});
+        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+        EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    });
 }
 
 } // namespace
