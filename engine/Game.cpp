@@ -1,6 +1,7 @@
 #include "Game.h"
 
 #include "BorderCell.h"
+#include "DecidableDeal.h"
 #include "DeflectionLetter.h"
 #include "PlaceAtoms.h"
 
@@ -55,6 +56,14 @@ Game::Game(const GameSettings& settings, AtomDeal deal)
 {
 }
 
+Game Game::dealtDecidable(const GameSettings& settings, RandomSource& random, int maxDeals, SearchBudget& budget)
+{
+    // Each deal reseeds the source, so every one is a fresh layout.
+    const auto deal = [&] { return PlaceAtoms(settings.GridSize, settings.AtomCount, random).AtomMap; };
+    const DecidableDeal dealt = dealDecidableField(deal, settings.GridSize, maxDeals, budget);
+    return Game(settings, AtomDeal{dealt.atoms, static_cast<std::int16_t>(dealt.atoms.count()), {}});
+}
+
 std::string Game::instructionText() const
 {
     return std::string("Click ") + (m_showsNumbers ? "a number" : "a light blue square")
@@ -75,6 +84,24 @@ std::vector<Observation> Game::observations() const
             shown.push_back({pos, Outcome::Deflection, cell.partner});
     }
     return shown;
+}
+
+Deduction Game::deduceField(SearchBudget& budget) const
+{
+    return DeduceField(m_board.fieldSize(), m_atomCount, observations(), budget);
+}
+
+std::vector<MarkDisagreement> Game::checkMarks() const
+{
+    AtomLayout marks;
+    const std::int16_t n = m_board.fieldSize();
+    for (std::int16_t row = 1; row <= n; ++row) {
+        for (std::int16_t column = 1; column <= n; ++column) {
+            if (m_board.cell({row, column}).marked)
+                marks.place({row, column});
+        }
+    }
+    return CheckMarks(n, marks, observations());
 }
 
 ClickResult Game::ClickBoardCell(CellPos cell, bool traceShots)

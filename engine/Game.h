@@ -2,10 +2,13 @@
 
 #include "AtomLayout.h"
 #include "Board.h"
+#include "DeductionSolver.h"
 #include "GameSettings.h"
+#include "MarksCheck.h"
 #include "Observation.h"
 #include "PlaceAtoms.h"
 #include "RandomSource.h"
+#include "SearchBudget.h"
 #include "TraceLaser.h"
 
 #include <cstdint>
@@ -75,6 +78,11 @@ public:
     Game(const GameSettings& settings, RandomSource& random);
     /** The same with the atoms already dealt for settings' grid size. */
     Game(const GameSettings& settings, AtomDeal deal);
+    /**
+     * A game dealt again and again until firing every border cell would decide its field, at
+     * most maxDeals times and while budget allows; then with the last deal.
+     */
+    static Game dealtDecidable(const GameSettings& settings, RandomSource& random, int maxDeals, SearchBudget& budget);
 
     const Board& board() const { return m_board; }
     const AtomLayout& AtomMap() const { return m_atomMap; }
@@ -96,6 +104,10 @@ public:
      * each pair of deflection letters once, entered at its lower-numbered end.
      */
     std::vector<Observation> observations() const;
+    /** Whether the shots on the border leave one, several or no ways of hiding AtomCount atoms. */
+    Deduction deduceField(SearchBudget& budget) const;
+    /** The shots on the border that the marks, taken as the atoms, would not give. */
+    std::vector<MarkDisagreement> checkMarks() const;
 
     /** Starts the game clock at now, seconds since midnight: the last step of a new game. */
     void StartGameClock(float now) { m_gameStartTime = now; }

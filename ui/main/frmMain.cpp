@@ -2,6 +2,8 @@
 
 #include "BoardLook.h"
 #include "CellGrid.h"
+#include "DeadlineBudget.h"
+#include "DeductionReport.h"
 #include "DialogParts.h"
 #include "OpenInstructions.h"
 #include "SettingsVerdict.h"
@@ -22,6 +24,9 @@ namespace orbalux {
 namespace {
 
 constexpr int kCellTwips = 400;
+// The deduction items answer within this, on the user-interface thread like "Solved!".
+constexpr std::chrono::seconds kDeductionBudget{2};
+constexpr int kMostDecidableDeals = 1000;
 const char* const kNewGameQuestion = "You are already in a game.  Do you want to start a new game?";
 const char* const kOverflowMessage =
     "You have choosen a grid size larger than what can fit on your screen.  Try using a smaller grid.";
@@ -82,6 +87,7 @@ void frmMain::createMenus()
         &frmMain::mnSettings_Click);
     connect(addMenuItem(mnFile, "mnExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &QAction::triggered, this, &frmMain::mnExit_Click);
+    createDeduceMenu();
     QMenu* mnHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     connect(addMenuItem(mnHelp, "mnQuickHelp", QStringLiteral("&Quick Help"), QKeySequence(Qt::Key_F1)),
         &QAction::triggered, this, &frmMain::mnQuickHelp_Click);
@@ -89,6 +95,18 @@ void frmMain::createMenus()
         &frmMain::mnuDocumentation_Click);
     connect(addMenuItem(mnHelp, "mnAbout", QStringLiteral("&About")), &QAction::triggered, this,
         &frmMain::mnAbout_Click);
+}
+
+void frmMain::createDeduceMenu()
+{
+    QMenu* mnDeduce = menuBar()->addMenu(QStringLiteral("&Deduce"));
+    connect(addMenuItem(mnDeduce, "mnShotsEnough", QStringLiteral("Are My Shots &Enough?")), &QAction::triggered,
+        this, &frmMain::mnShotsEnough_Click);
+    connect(addMenuItem(mnDeduce, "mnCheckMarks", QStringLiteral("&Check My Marks")), &QAction::triggered, this,
+        &frmMain::mnCheckMarks_Click);
+    QAction* mnDecidableOnly = addMenuItem(mnDeduce, "mnDecidableOnly", QStringLiteral("Deal Only &Decidable Fields"));
+    mnDecidableOnly->setCheckable(true);
+    connect(mnDecidableOnly, &QAction::toggled, this, &frmMain::mnDecidableOnly_Click);
 }
 
 void frmMain::createButtons(QWidget* area)
@@ -166,7 +184,12 @@ void frmMain::startNewGame()
 {
     showBusyPointer();
     hide();
-    m_game = Game(m_settings, m_random);
+    if (m_dealDecidableOnly) {
+        DeadlineBudget budget(kDeductionBudget);
+        m_game = Game::dealtDecidable(m_settings, m_random, kMostDecidableDeals, budget);
+    } else {
+        m_game = Game(m_settings, m_random);
+    }
     showMessages(m_game.dealComplaints());
     m_resultsText = QString::fromStdString(m_game.instructionText());
     refresh();
@@ -268,6 +291,29 @@ void frmMain::mnSettings_Click()
     m_SettingsChanged = verdict.SettingsChanged;
     if (verdict.askNewGame && m_messenger.askYesNo(kNewGameQuestion))
         startNewGame();
+}
+
+void frmMain::mnShotsEnough_Click()
+{
+    showBusyPointer();
+    DeadlineBudget budget(kDeductionBudget);
+    const Deduction deduction = m_game.deduceField(budget);
+    showNormalPointer();
+    m_messenger.showMessage(shotsEnoughText(deduction.verdict, m_game.AtomCount()));
+}
+
+void frmMain::mnCheckMarks_Click()
+{
+    showBusyPointer();
+    const std::vector<MarkDisagreement> disagreements = m_game.checkMarks();
+    showNormalPointer();
+    m_messenger.showMessage(
+        marksCheckText(disagreements, m_game.board().fieldSize(), m_game.MarkedCount(), m_game.AtomCount()));
+}
+
+void frmMain::mnDecidableOnly_Click(bool checked)
+{
+    m_dealDecidableOnly = checked;
 }
 
 void frmMain::setPlatform(const PlatformServices& platform)

@@ -54,6 +54,9 @@ private slots:
     void cmdSolved_Click();
     void msfGrid_Click(int row, int column);
     void mnSettings_Click();
+    void mnShotsEnough_Click();
+    void mnCheckMarks_Click();
+    void mnDecidableOnly_Click(bool checked);
     void mnQuickHelp_Click();
     void mnuDocumentation_Click();
     void mnAbout_Click();
@@ -61,6 +64,7 @@ private slots:
 
 private:
     void createMenus();
+    void createDeduceMenu();
     void createButtons(QWidget* area);
     void createLabels(QWidget* area);
     void createBoard(QWidget* area);
@@ -81,6 +85,8 @@ private:
 
     GameSettings m_settings;
     bool m_SettingsChanged = false;
+    // Kept for the run only, like the settings.
+    bool m_dealDecidableOnly = false;
     Run m_run;
     Game m_game;
     QString m_resultsText;
