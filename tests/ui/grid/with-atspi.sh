@@ -15,6 +15,10 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# The accessibility bus keeps its socket in the runtime folder; a private one keeps runs apart.
+XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 launcher_pid=$!
