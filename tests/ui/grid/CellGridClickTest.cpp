@@ -1,8 +1,6 @@
 #include "CellGrid.h"
 
-#include <QGuiApplication>
 #include <QSignalSpy>
-#include <QStyleHints>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,14 +26,6 @@ protected:
         for (const QList<QVariant>& click : m_clicked)
             reported.emplace_back(click[0].toInt(), click[1].toInt());
         return reported;
-    }
-
-    // Clicks that come through the window system, which alone turns two quick presses into a
-    // double-click; delay is the time since the last release.
-    QWindow* shownWindow()
-    {
-        m_grid.show();
-        return QTest::qWaitForWindowExposed(&m_grid) ? m_grid.windowHandle() : nullptr;
     }
 
     CellGrid m_grid;
@@ -83,17 +73,6 @@ TEST_F(CellGridClick, APressBeforeTheGridChangesShapeClicksNothing)
     m_grid.setCells(6, 6, {});
     QTest::mouseRelease(&m_grid, Qt::LeftButton, {}, centreOf(4, 4));
     EXPECT_TRUE(clicks().empty());
-}
-
-TEST_F(CellGridClick, ADoubleClickIsOneClickButTwoSlowClicksAreTwo)
-{
-    QWindow* window = shownWindow();
-    ASSERT_NE(window, nullptr);
-    const int slow = QGuiApplication::styleHints()->mouseDoubleClickInterval() + 1;
-    QTest::mouseDClick(window, Qt::LeftButton, {}, centreOf(0, 4));
-    QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(3, 3), slow);
-    QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(3, 3), slow);
-    EXPECT_EQ(clicks(), (Clicks{{0, 4}, {3, 3}, {3, 3}}));
 }
 
 } // namespace

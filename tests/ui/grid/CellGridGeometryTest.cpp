@@ -7,96 +7,83 @@ namespace {
 
 constexpr CellPos kNone{-1, -1};
 
-CellGrid* gridOf(CellGrid& grid, int rows, int columns)
-{
-    grid.setCells(rows, columns, {});
-    return &grid;
-}
-
-TEST(CellGridGeometry, EqualCellsSitOneLineApartInsideAOneLineFrame)
-{
-    CellGrid grid;
-    gridOf(grid, 10, 10)->setRowHeight(27);
-    grid.setColumnWidth(27);
-    for (int row = 0; row < 10; ++row) {
-        for (int column = 0; column < 10; ++column)
-            EXPECT_EQ(grid.cellRect(row, column), QRect(1 + column * 28, 1 + row * 28, 27, 27));
+// Three rows of four cells, the second column narrower as the legend's symbols are.
+class CellGridGeometry : public ::testing::Test {
+protected:
+    CellGridGeometry()
+    {
+        m_grid.setCells(3, 4, {});
+        m_grid.setRowHeight(20);
+        m_grid.setColumnWidth(30);
+        m_grid.setColumnWidth(1, 12);
     }
-    EXPECT_EQ(grid.sizeHint(), QSize(281, 281));
-}
 
-TEST(CellGridGeometry, CellAtFindsEveryCornerAndTheCentreOfEachCell)
+    CellGrid m_grid;
+};
+
+// Every pixel of a cell is that cell's; the one-pixel lines between cells and the frame are nobody's.
+TEST_F(CellGridGeometry, CellAtAndCellRectAgreeWithOneLineBetweenNeighbours)
 {
-    CellGrid grid;
-    gridOf(grid, 6, 6);
-    for (int row = 0; row < 6; ++row) {
-        for (int column = 0; column < 6; ++column) {
-            const QRect rect = grid.cellRect(row, column);
-            const CellPos expected{static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const QRect rect = m_grid.cellRect(row, column);
+            const CellPos cell{static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+            EXPECT_EQ(rect.size(), QSize(column == 1 ? 12 : 30, 20));
             for (const QPoint point : {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight(), rect.center()})
-                EXPECT_EQ(grid.cellAt(point), expected);
+                EXPECT_EQ(m_grid.cellAt(point), cell);
+            EXPECT_EQ(m_grid.cellAt(rect.topLeft() - QPoint(1, 0)), kNone);
+            EXPECT_EQ(m_grid.cellAt(rect.topLeft() - QPoint(0, 1)), kNone);
+            if (column < 3) {
+                EXPECT_EQ(m_grid.cellRect(row, column + 1).left(), rect.right() + 2);
+            }
+            if (row < 2) {
+                EXPECT_EQ(m_grid.cellRect(row + 1, column).top(), rect.bottom() + 2);
+            }
         }
     }
 }
 
-TEST(CellGridGeometry, LinesFrameAndOutsideBelongToNoCell)
+TEST_F(CellGridGeometry, TheSizeHintIsTheCellsInsideAOneLineFrame)
 {
-    CellGrid grid;
-    gridOf(grid, 6, 6);
-    const QSize size = grid.sizeHint();
-    const int line = grid.cellRect(0, 0).right() + 1;
-    for (const QPoint point : {QPoint(0, 10), QPoint(10, 0), QPoint(line, 10), QPoint(10, line),
-                               QPoint(size.width() - 1, 10), QPoint(10, size.height() - 1), QPoint(-3, 10),
+    EXPECT_EQ(m_grid.cellRect(0, 0).topLeft(), QPoint(1, 1));
+    const QPoint last = m_grid.cellRect(2, 3).bottomRight();
+    const QSize size = m_grid.sizeHint();
+    EXPECT_EQ(size, QSize(last.x() + 2, last.y() + 2));
+    for (const QPoint point : {QPoint(size.width() - 1, 10), QPoint(10, size.height() - 1), QPoint(-3, 10),
                                QPoint(10, size.height() + 5)})
-        EXPECT_EQ(grid.cellAt(point), kNone) << point.x() << "," << point.y();
-    EXPECT_TRUE(grid.cellRect(6, 0).isNull());
-    EXPECT_TRUE(grid.cellRect(0, -1).isNull());
+        EXPECT_EQ(m_grid.cellAt(point), kNone) << point.x() << "," << point.y();
+    EXPECT_TRUE(m_grid.cellRect(3, 0).isNull());
+    EXPECT_TRUE(m_grid.cellRect(0, -1).isNull());
 }
 
-TEST(CellGridGeometry, AColumnWidthSetAloneMovesOnlyTheColumnsAfterIt)
+TEST_F(CellGridGeometry, OneWidthForAllDropsTheWidthsSetPerColumn)
 {
-    CellGrid grid;
-    gridOf(grid, 1, 6)->setColumnWidth(64);
-    grid.setColumnWidth(2, 27);
-    grid.setColumnWidth(5, 133);
-
-    EXPECT_EQ(grid.cellRect(0, 1), QRect(66, 1, 64, 27));
-    EXPECT_EQ(grid.cellRect(0, 3), QRect(1 + 2 * 65 + 28, 1, 64, 27));
-    EXPECT_EQ(grid.cellAt(grid.cellRect(0, 5).center()), (CellPos{0, 5}));
-    EXPECT_EQ(grid.sizeHint(), QSize(4 * 64 + 27 + 133 + 7, 29));
-
-    grid.setColumnWidth(30);
-    EXPECT_EQ(grid.columnWidth(5), 30);
-    EXPECT_EQ(grid.sizeHint().width(), 6 * 31 + 1);
+    m_grid.setColumnWidth(25);
+    EXPECT_EQ(m_grid.columnWidth(1), 25);
+    EXPECT_EQ(m_grid.sizeHint().width(), 4 * 26 + 1);
 }
 
-TEST(CellGridGeometry, TheSizeHintFollowsTheCellsGiven)
+TEST_F(CellGridGeometry, WithoutCellsThereIsOnlyTheFrame)
 {
-    CellGrid grid;
-    EXPECT_EQ(grid.cellAt(QPoint(5, 5)), kNone);
-    EXPECT_TRUE(grid.cellRect(0, 0).isNull());
-    EXPECT_EQ(grid.sizeHint(), QSize(2, 2));
-    gridOf(grid, 3, 5);
-    const QPoint last = grid.cellRect(2, 4).bottomRight();
-    EXPECT_EQ(grid.sizeHint(), QSize(last.x() + 2, last.y() + 2));
-    gridOf(grid, 0, 0);
-    EXPECT_EQ(grid.sizeHint(), QSize(2, 2));
+    m_grid.setCells(0, 0, {});
+    EXPECT_EQ(m_grid.cellAt(QPoint(5, 5)), kNone);
+    EXPECT_TRUE(m_grid.cellRect(0, 0).isNull());
+    EXPECT_EQ(m_grid.sizeHint(), QSize(2, 2));
 }
 
-TEST(CellGridGeometry, CellsAreKeptRowByRowAndThoseNotGivenAreBlank)
+TEST_F(CellGridGeometry, CellsAreKeptRowByRowAndThoseNotGivenAreBlank)
 {
-    CellGrid grid;
     const CellLook hit{QStringLiteral("H"), QColor(Qt::red), true, SegmentKind::None, QStringLiteral("hit")};
-    grid.setCells(2, 3, {CellLook{}, CellLook{}, CellLook{}, hit});
-    ASSERT_NE(grid.look(1, 0), nullptr);
-    EXPECT_EQ(*grid.look(1, 0), hit);
-    ASSERT_NE(grid.look(1, 2), nullptr);
-    EXPECT_EQ(*grid.look(1, 2), CellLook{});
-    EXPECT_EQ(grid.look(2, 0), nullptr);
-    EXPECT_EQ(grid.look(0, 3), nullptr);
-    EXPECT_EQ(grid.look(-1, 0), nullptr);
-    grid.resize(grid.sizeHint());
-    EXPECT_FALSE(grid.grab().isNull());
+    m_grid.setCells(2, 3, {CellLook{}, CellLook{}, CellLook{}, hit});
+    ASSERT_NE(m_grid.look(1, 0), nullptr);
+    EXPECT_EQ(*m_grid.look(1, 0), hit);
+    ASSERT_NE(m_grid.look(1, 2), nullptr);
+    EXPECT_EQ(*m_grid.look(1, 2), CellLook{});
+    EXPECT_EQ(m_grid.look(2, 0), nullptr);
+    EXPECT_EQ(m_grid.look(0, 3), nullptr);
+    EXPECT_EQ(m_grid.look(-1, 0), nullptr);
+    m_grid.resize(m_grid.sizeHint());
+    EXPECT_FALSE(m_grid.grab().isNull());
 }
 
 } // namespace

@@ -47,19 +47,5 @@ TEST_F(MainWindowHighDpi, AtRatio2TheBorderRingLiesWhereItDoesAtRatio1TimesTwo)
     EXPECT_EQ(drawn, QRect(ring.topLeft() * 2, ring.size() * 2));
 }
 
-TEST_F(MainWindowHighDpi, AtRatio2EveryBorderCellIsTheSameSquare)
-{
-    play.newGame({".X..", "....", "....", "...."});
-    const QImage image = areaAtRatio2();
-    const QColor aqua(0x00, 0xFF, 0xFF);
-    const QSize first = inArea(0, 1).size() * 2;
-    ASSERT_EQ(first.width(), first.height());
-    for (const auto& [row, column] : {std::pair(0, 1), std::pair(0, 4), std::pair(3, 0), std::pair(5, 2), std::pair(2, 5)}) {
-        const QRect cell = inArea(row, column);
-        QImage piece = image.copy(QRect(cell.topLeft() * 2 - QPoint(1, 1), cell.size() * 2 + QSize(2, 2)));
-        EXPECT_EQ(boundsOf(piece, aqua).size(), first) << row << "," << column;
-    }
-}
-
 } // namespace
 } // namespace orbalux

@@ -73,37 +73,6 @@ TEST_F(MainWindowKeyboard, ArrowsAndSpaceOrEnterPlayAsClicksOnTheSameGameWould)
     EXPECT_EQ(play.label("lblResults"), QString::fromStdString(explanation));
 }
 
-TEST_F(MainWindowKeyboard, SpaceOnAFieldCellTakesItsMarkOffAgain)
-{
-    play.newGame(kOneAtom);
-    walkTo(2, 3);
-    press(Qt::Key_Space);
-    press(Qt::Key_Space);
-    EXPECT_EQ(play.text(2, 3), "");
-    EXPECT_EQ(play.label("lblAtoms"), "0");
-    EXPECT_EQ(play.label("lblScore"), "0");
-}
-
-TEST_F(MainWindowKeyboard, ACornerByKeyboardGetsTheCornerMessage)
-{
-    play.newGame(kOneAtom);
-    walkTo(5, 0);
-    press(Qt::Key_Enter);
-    ASSERT_FALSE(messenger.shown.empty());
-    EXPECT_EQ(messenger.shown.back(), "Don't select corner cells, silly!");
-    EXPECT_EQ(play.label("lblScore"), "0");
-}
-
-TEST_F(MainWindowKeyboard, TheCurrentCellStaysOnASmallerNewBoard)
-{
-    walkTo(9, 9);
-    play.newGame(kOneAtom);
-    EXPECT_EQ(play.grid().currentCell(), (CellPos{5, 5}));
-    press(Qt::Key_Up);
-    press(Qt::Key_Space);
-    EXPECT_EQ(play.text(4, 5), "a");
-}
-
 TEST_F(MainWindowKeyboard, TheBoardHasTheFocusAndTabRunsNewGameSolvedBoard)
 {
     window.activateWindow();
