@@ -24,15 +24,15 @@ constexpr int kAtoms = 15;
 // The real main window with the game's own random source and clock, shown offscreen, with a
 // game of the benchmark's size running, set up through the settings dialog as a player would.
 struct Game {
-    explicit Game(int gridSize, bool trace)
+    explicit Game(int gridSize, bool trace, int atoms = kAtoms)
     {
         started = window.startUp(QStringLiteral(ORBALUX_ASSET_DIR));
         if (!started)
             return;
-        QTimer::singleShot(0, &window, [this, gridSize, trace] {
+        QTimer::singleShot(0, &window, [this, gridSize, trace, atoms] {
             auto* dialog = window.findChild<frmOptions*>(QStringLiteral("frmOptions"));
             dialog->findChild<QScrollBar*>(QStringLiteral("hsGrid"))->setValue(gridSize);
-            dialog->findChild<QScrollBar*>(QStringLiteral("hsAtoms"))->setValue(kAtoms);
+            dialog->findChild<QScrollBar*>(QStringLiteral("hsAtoms"))->setValue(atoms);
             if (trace)
                 dialog->findChild<QCheckBox*>(QStringLiteral("cbTrace"))->click();
             dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
@@ -100,6 +100,22 @@ void BM_NewGameRepainted(benchmark::State& bench)
     countMessages(bench, game);
 }
 BENCHMARK(BM_NewGameRepainted)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
+
+// The same with "Deal Only Decidable Fields" ticked: dealt again until every border shot would
+// decide the field, at 5 atoms as a game starts.
+void BM_NewDecidableGameRepainted(benchmark::State& bench)
+{
+    Game game(static_cast<int>(bench.range(0)), false, 5);
+    if (!started(bench, game))
+        return;
+    game.window.findChild<QAction*>(QStringLiteral("mnDecidableOnly"))->setChecked(true);
+    for (auto _ : bench) {
+        game.newGame();
+        game.settle();
+    }
+    countMessages(bench, game);
+}
+BENCHMARK(BM_NewDecidableGameRepainted)->Arg(8)->Arg(10)->Unit(benchmark::kMicrosecond);
 
 // A click on each border cell in turn, tracing on, until the board is painted. The board fills
 // with pictures and letters as the shots go on, so later paints are the heavier ones.
