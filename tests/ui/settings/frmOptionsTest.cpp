@@ -15,6 +15,13 @@
 #include <gtest/gtest.h>
 
 namespace orbalux {
+
+void PrintTo(const GameSettings& s, std::ostream* out)
+{
+    *out << s.GridSize << " x " << s.GridSize << ", " << s.AtomCount << " atoms" << (s.ShowNumbers ? ", numbers" : "")
+         << (s.TraceShots ? ", trace" : "");
+}
+
 namespace {
 
 GameSettings settings(int grid, int atoms, bool numbers, bool trace)
@@ -24,21 +31,6 @@ GameSettings settings(int grid, int atoms, bool numbers, bool trace)
     chosen.TraceShots = trace;
     return chosen;
 }
-
-void PrintSettings(const GameSettings& s, std::ostream* out)
-{
-    *out << s.GridSize << " x " << s.GridSize << ", " << s.AtomCount << " atoms" << (s.ShowNumbers ? ", numbers" : "")
-         << (s.TraceShots ? ", trace" : "");
-}
-
-} // namespace
-
-void PrintTo(const GameSettings& s, std::ostream* out)
-{
-    PrintSettings(s, out);
-}
-
-namespace {
 
 // The dialog on its own, visited as the main window visits it: modally, and played from inside
 // that visit with real clicks and keys.
