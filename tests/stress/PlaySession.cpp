@@ -1,6 +1,9 @@
 #include "PlaySession.h"
 
+#include "DecidableDeal.h"
+#include "DeductionSolver.h"
 #include "DeflectionLetter.h"
+#include "StepBudget.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -117,15 +120,30 @@ PlaySession::PlaySession(std::uint32_t seed)
 }
 
 // Queues the draws of a layout chosen here, so that the next game hides atoms the test knows.
+// With decidable deals on, the game takes the first layout that every border shot decides, so
+// the session offers one. Crowded fields are seldom decidable; when none turns up, the player
+// unticks the item, so that the game's own search for one never deals atoms the test cannot know.
 void PlaySession::deal(const GameSettings& settings)
 {
     const int n = settings.GridSize;
     std::vector<int> cells(static_cast<std::size_t>(n * n));
     std::iota(cells.begin(), cells.end(), 0);
-    std::shuffle(cells.begin(), cells.end(), m_layouts);
-    m_dealt.clear();
-    for (int i = 0; i < settings.AtomCount; ++i)
-        m_dealt.place({static_cast<std::int16_t>(cells[i] / n + 1), static_cast<std::int16_t>(cells[i] % n + 1)});
+    bool decidable = false;
+    for (int attempt = 0; attempt < 100 && !decidable; ++attempt) {
+        std::shuffle(cells.begin(), cells.end(), m_layouts);
+        m_dealt.clear();
+        for (int i = 0; i < settings.AtomCount; ++i)
+            m_dealt.place({static_cast<std::int16_t>(cells[i] / n + 1), static_cast<std::int16_t>(cells[i] % n + 1)});
+        if (!m_decidableOnly)
+            break;
+        StepBudget steps(5000);
+        const auto shots = observeEveryBorderCell(m_dealt, settings.GridSize);
+        decidable = DeduceField(settings.GridSize, settings.AtomCount, shots, steps).verdict == Verdict::Unique;
+    }
+    if (m_decidableOnly && !decidable) {
+        m_decidableOnly = false;
+        m_play.trigger("mnDecidableOnly");
+    }
     m_dealtFor = settings;
     m_random.queue(drawsPlacing(m_dealt, n));
 }
@@ -222,6 +240,66 @@ void PlaySession::look()
     QCoreApplication::processEvents();
     if (m_window.grab().isNull())
         fail("the window could not be painted");
+    expectMessages({}, {});
+    checkUntouched(before);
+    audit();
+}
+
+// The one message an action showed since the last one checked, or a problem.
+std::string PlaySession::newMessage()
+{
+    const std::vector<std::string> newShown(m_messenger.shown.begin() + static_cast<std::ptrdiff_t>(m_shownSeen),
+        m_messenger.shown.end());
+    m_shownSeen = m_messenger.shown.size();
+    if (newShown.size() != 1) {
+        fail("showed " + joined(newShown) + " instead of one answer");
+        return {};
+    }
+    return newShown.front();
+}
+
+void PlaySession::askWhetherShotsAreEnough()
+{
+    const WindowView before = view();
+    m_play.trigger("mnShotsEnough");
+    const std::string answer = newMessage();
+    const std::string atoms = m_atoms.count() == 1 ? "1 atom" : std::to_string(m_atoms.count()) + " atoms";
+    if (answer != "Your shots decide the field: only one way of hiding " + atoms + " fits them all."
+        && answer != "Your shots do not decide the field yet: more than one way of hiding " + atoms + " fits them all."
+        && answer != "Orbalux could not work out in time whether your shots decide the field.")
+        fail("Are My Shots Enough? answered \"" + answer + "\"");
+    expectMessages({}, {});
+    checkUntouched(before);
+    audit();
+}
+
+void PlaySession::checkMyMarks()
+{
+    const WindowView before = view();
+    m_play.trigger("mnCheckMarks");
+    const std::string answer = newMessage();
+    AtomLayout marks;
+    for (const CellPos pos : before.marks())
+        marks.place(pos);
+    // Marks on exactly the hidden atoms fire every shot as the atoms did.
+    const bool agreeing = answer.rfind("Your marks agree with every shot on the board.", 0) == 0;
+    if (marks == m_atoms && answer != "Your marks agree with every shot on the board.")
+        fail("marks on the atoms were told \"" + answer + "\"");
+    if (!agreeing && answer.rfind("Your marks disagree with ", 0) != 0)
+        fail("Check My Marks answered \"" + answer + "\"");
+    expectMessages({}, {});
+    checkUntouched(before);
+    audit();
+}
+
+void PlaySession::toggleDecidableDeals()
+{
+    const WindowView before = view();
+    m_decidableOnly = !m_decidableOnly;
+    m_play.trigger("mnDecidableOnly");
+    if (m_play.child<QAction>("mnDecidableOnly")->isChecked() != m_decidableOnly)
+        fail("the Deal Only Decidable Fields tick did not follow the click");
+    deal(m_play.settingsInForce());
     expectMessages({}, {});
     checkUntouched(before);
     audit();

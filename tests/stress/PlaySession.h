@@ -55,6 +55,10 @@ public:
     void letTimePass(int seconds);
     /** Paints the whole window, as the screen would. */
     void look();
+    /** Deduce > Are My Shots Enough?, Check My Marks, and the Deal Only Decidable Fields tick. */
+    void askWhetherShotsAreEnough();
+    void checkMyMarks();
+    void toggleDecidableDeals();
 
     WindowView view() const { return WindowView::of(m_play); }
     QSize gridSize() const { return m_play.grid().size(); }
@@ -79,6 +83,7 @@ private:
     void checkSolved(const WindowView& before);
     void checkNewGame(const WindowView& before);
     void checkUntouched(const WindowView& before);
+    std::string newMessage();
     void expectMessages(const std::vector<std::string>& shown, const std::vector<std::string>& asked);
     void audit();
     void fail(const std::string& what);
@@ -94,6 +99,7 @@ private:
     AtomLayout m_dealt;
     AtomLayout m_atoms;
     bool m_inGame = false;
+    bool m_decidableOnly = false;
     long long m_secondsPlayed = 0;
     std::map<int, Seen> m_seen;
     std::size_t m_shownSeen = 0;

@@ -183,6 +183,21 @@ void look(Play& play)
     play.session.look();
 }
 
+void deduce(Play& play)
+{
+    switch (play.number(0, 2)) {
+    case 0:
+        play.log.push_back("Deduce: Are My Shots Enough?");
+        return play.session.askWhetherShotsAreEnough();
+    case 1:
+        play.log.push_back("Deduce: Check My Marks");
+        return play.session.checkMyMarks();
+    default:
+        play.log.push_back("Deduce: Deal Only Decidable Fields");
+        return play.session.toggleDecidableDeals();
+    }
+}
+
 void playOneAction(Play& play)
 {
     // Between games nearly every action is refused, so the player mostly starts another first.
@@ -205,10 +220,12 @@ void playOneAction(Play& play)
         solveWithMarks(play, 0, true);
     else if (roll <= 90)
         fireFromEveryBorderCell(play);
-    else if (roll <= 96)
+    else if (roll <= 95)
         letTimePass(play);
-    else
+    else if (roll <= 96)
         look(play);
+    else
+        deduce(play);
 }
 
 std::string report(std::uint32_t seed, const Play& play, const std::vector<std::string>& problems)
