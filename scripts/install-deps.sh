@@ -4,7 +4,7 @@
 set -eu
 
 PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core"
-TEST="$PLAY libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils g++-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file strace dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0"
+TEST="$PLAY libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils g++-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file strace dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox"
 
 case "${1:-play}" in
     play) wanted=$PLAY ;;

@@ -19,33 +19,62 @@ const QColor kYellow(0xFFFF00);
 // Some desktops (and the offscreen platform) report no tool-tip colour at all.
 constexpr QRgb kPaleToolTip = 0xFFFFE1;
 
-CellLook borderLook(const Cell& cell)
+QString sideOf(const Board& board, CellPos pos)
+{
+    if (pos.row == 0)
+        return QStringLiteral("top");
+    if (pos.row == board.edge())
+        return QStringLiteral("bottom");
+    return pos.column == 0 ? QStringLiteral("left") : QStringLiteral("right");
+}
+
+// Counted along the side from the top or the left, as the player moves along it.
+int placeAlongSide(const Board& board, CellPos pos)
+{
+    return pos.row == 0 || pos.row == board.edge() ? pos.column : pos.row;
+}
+
+QString borderResult(const Board& board, const Cell& cell)
 {
     switch (cell.shot) {
-    case ShotMark::Hit: return {QStringLiteral("H"), kRed, true, cell.trace, QStringLiteral("hit")};
-    case ShotMark::Reflection: return {QStringLiteral("R"), kYellow, true, cell.trace, QStringLiteral("reflection")};
+    case ShotMark::Hit: return QStringLiteral(", hit");
+    case ShotMark::Reflection: return QStringLiteral(", reflection");
     case ShotMark::Deflection:
-        return {QString::fromStdString(DeflectionLetter(cell.letter)), kLime, true, cell.trace,
-            QStringLiteral("deflection")};
+        return QStringLiteral(", deflection ") + QString::fromStdString(DeflectionLetter(cell.letter))
+            + QStringLiteral(", comes out at ") + cellPlace(board, cell.partner);
+    case ShotMark::None: break;
+    }
+    return {};
+}
+
+CellLook borderLook(const Board& board, CellPos pos)
+{
+    const Cell& cell = board.cell(pos);
+    const QString description = QStringLiteral("%1 border %2").arg(sideOf(board, pos)).arg(placeAlongSide(board, pos))
+        + borderResult(board, cell);
+    switch (cell.shot) {
+    case ShotMark::Hit: return {QStringLiteral("H"), kRed, true, cell.trace, description};
+    case ShotMark::Reflection: return {QStringLiteral("R"), kYellow, true, cell.trace, description};
+    case ShotMark::Deflection:
+        return {QString::fromStdString(DeflectionLetter(cell.letter)), kLime, true, cell.trace, description};
     case ShotMark::None: break;
     }
     const QString number = cell.number > 0 ? QString::number(cell.number) : QString();
-    return {number, kAqua, true, cell.trace, QStringLiteral("border")};
+    return {number, kAqua, true, cell.trace, description};
 }
 
-CellLook fieldLook(const Cell& cell)
+CellLook fieldLook(const Board& board, CellPos pos)
 {
-    QStringList meaning;
+    const Cell& cell = board.cell(pos);
+    QStringList description{cellPlace(board, pos)};
     if (cell.atomRevealed)
-        meaning << QStringLiteral("atom");
+        description << QStringLiteral("atom");
     if (cell.marked)
-        meaning << QStringLiteral("marked");
+        description << QStringLiteral("marked");
     if (cell.trace != SegmentKind::None)
-        meaning << QStringLiteral("laser path");
-    if (meaning.isEmpty())
-        meaning << QStringLiteral("field");
+        description << QStringLiteral("laser path");
     return {cell.marked ? QStringLiteral("O") : QString(), cell.atomRevealed ? kBlue : toolTipColour(), true,
-        cell.trace, meaning.join(QStringLiteral(", "))};
+        cell.trace, description.join(QStringLiteral(", "))};
 }
 
 } // namespace
@@ -59,9 +88,23 @@ QColor toolTipColour()
 CellLook lookOf(const Board& board, CellPos pos)
 {
     switch (board.kindOf(pos)) {
-    case CellKind::Corner: return {QString(), kSilver, true, SegmentKind::None, QStringLiteral("corner")};
-    case CellKind::Border: return borderLook(board.cell(pos));
-    case CellKind::Field: return fieldLook(board.cell(pos));
+    case CellKind::Corner: return {QString(), kSilver, true, SegmentKind::None, cellPlace(board, pos)};
+    case CellKind::Border: return borderLook(board, pos);
+    case CellKind::Field: return fieldLook(board, pos);
+    case CellKind::Outside: break;
+    }
+    return {};
+}
+
+QString cellPlace(const Board& board, CellPos pos)
+{
+    switch (board.kindOf(pos)) {
+    case CellKind::Field: return QStringLiteral("row %1, column %2").arg(pos.row).arg(pos.column);
+    case CellKind::Corner:
+        return QStringLiteral("%1 %2 corner")
+            .arg(pos.row == 0 ? QStringLiteral("top") : QStringLiteral("bottom"),
+                pos.column == 0 ? QStringLiteral("left") : QStringLiteral("right"));
+    case CellKind::Border: return QStringLiteral("%1 %2").arg(sideOf(board, pos)).arg(placeAlongSide(board, pos));
     case CellKind::Outside: break;
     }
     return {};

@@ -345,7 +345,16 @@ bool CellGrid::clickCurrentCell(bool repeated)
 void CellGrid::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    CellGridAccessible::announceFocus(*this, currentCell());
+    // Qt tells screen readers of the grid's own focus after this handler, and a screen reader
+    // reads the last object focused; so the current cell's focus follows on the next turn of
+    // the event loop, and the player hears the cell rather than "table".
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                CellGridAccessible::announceFocus(*this, currentCell());
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace orbalux

@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "Announcements.h"
+#include "Announcer.h"
 #include "BoardLook.h"
 #include "CellGrid.h"
 #include "DeadlineBudget.h"
@@ -18,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace orbalux {
 
@@ -73,6 +76,7 @@ frmMain::frmMain(Messenger& messenger, RandomSource& random, const Clock& clock,
     createButtons(area);
     createLabels(area);
     createBoard(area);
+    createAnnouncer();
     resize(m_twips(8355), m_twips(6090) + menuBar()->sizeHint().height());
 }
 
@@ -152,6 +156,16 @@ void frmMain::createBoard(QWidget* area)
     m_msfGrid->setFocus();
 }
 
+// Screen-reader users hear each result as it happens, and R on the board says the last again;
+// R is free of the screen reader's own keys, which all take its modifier or the keypad.
+void frmMain::createAnnouncer()
+{
+    m_announcer = new Announcer(this);
+    auto* repeat = new QShortcut(QKeySequence(Qt::Key_R), m_msfGrid);
+    repeat->setContext(Qt::WidgetShortcut);
+    connect(repeat, &QShortcut::activated, m_announcer, &Announcer::repeat);
+}
+
 bool frmMain::startUp(const QString& pictureDirectory)
 {
     m_lblBestScore->setText(QString::number(m_run.BestScore()));
@@ -197,6 +211,7 @@ void frmMain::startNewGame()
     show();
     fitBoard();
     m_game.StartGameClock(m_clock.secondsSinceMidnight());
+    m_announcer->announce(gameAnnouncement(m_resultsText, m_game, m_run.BestScore()));
 }
 
 void frmMain::showMessages(const std::vector<std::string>& messages)
@@ -253,6 +268,7 @@ void frmMain::cmdSolved_Click()
     if (result.kind == SolveResult::Kind::AllFound)
         m_run.recordFullSolution(m_game.Score());
     refresh();
+    m_announcer->announce(gameAnnouncement(m_resultsText, m_game, m_run.BestScore()));
 }
 
 void frmMain::msfGrid_Click(int row, int column)
@@ -267,6 +283,10 @@ void frmMain::msfGrid_Click(int row, int column)
             m_resultsText = QString::fromStdString(result.shot->explanation);
     }
     refresh();
+    if (result.shot && result.shot->outcome != Outcome::None)
+        m_announcer->announce(shotAnnouncement(m_game.board(), *result.shot, m_game.Score()));
+    if (result.mark)
+        m_announcer->announce(markAnnouncement(m_game.board(), *result.mark, m_game.AtomCount()));
 }
 
 void frmMain::refresh()

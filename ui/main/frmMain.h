@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace orbalux {
 
+class Announcer;
 class CellGrid;
 class frmOptions;
 class frmQuick;
@@ -68,6 +69,7 @@ private:
     void createButtons(QWidget* area);
     void createLabels(QWidget* area);
     void createBoard(QWidget* area);
+    void createAnnouncer();
     QLabel* addCounter(QWidget* area, const char* caption, const QRect& captionRect, const char* name, const QRect& rect);
 
     void startNewGame();
@@ -96,6 +98,7 @@ private:
     frmOptions* m_frmOptions = nullptr;
     QPointer<frmQuick> m_frmQuick;
     CellGrid* m_msfGrid = nullptr;
+    Announcer* m_announcer = nullptr;
     QPushButton* m_cmdNewGame = nullptr;
     QPushButton* m_cmdSolved = nullptr;
     // The counters and the line under the buttons, redrawn by refresh().

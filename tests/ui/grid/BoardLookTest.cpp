@@ -45,17 +45,22 @@ protected:
     Board m_board{4, false};
 };
 
-TEST_F(BoardLook, CornersAreBlankSilverCorners)
+TEST_F(BoardLook, CornersAreBlankSilverAndNamedByWhereTheyAre)
 {
-    for (const CellPos corner : {CellPos{0, 0}, CellPos{0, 5}, CellPos{5, 0}, CellPos{5, 5}})
-        EXPECT_EQ(seen(corner), (Seen{"", kSilver, SegmentKind::None, "corner"}));
+    EXPECT_EQ(seen({0, 0}), (Seen{"", kSilver, SegmentKind::None, "top left corner"}));
+    EXPECT_EQ(seen({0, 5}), (Seen{"", kSilver, SegmentKind::None, "top right corner"}));
+    EXPECT_EQ(seen({5, 0}), (Seen{"", kSilver, SegmentKind::None, "bottom left corner"}));
+    EXPECT_EQ(seen({5, 5}), (Seen{"", kSilver, SegmentKind::None, "bottom right corner"}));
 }
 
 TEST_F(BoardLook, UnshotBorderCellsAreAquaAndShowTheirNumberOnlyWhenTheBoardHasOne)
 {
-    EXPECT_EQ(seen(kTop), (Seen{"", kAqua, SegmentKind::None, "border"}));
+    EXPECT_EQ(seen(kTop), (Seen{"", kAqua, SegmentKind::None, "top border 2"}));
     m_board = Board(4, true);
-    EXPECT_EQ(seen(kTop), (Seen{QString::number(m_board.borderNumber(kTop)), kAqua, SegmentKind::None, "border"}));
+    EXPECT_EQ(seen(kTop), (Seen{QString::number(m_board.borderNumber(kTop)), kAqua, SegmentKind::None, "top border 2"}));
+    EXPECT_EQ(seen(kLeft).description, "left border 3");
+    EXPECT_EQ(seen({5, 4}).description, "bottom border 4");
+    EXPECT_EQ(seen({1, 5}).description, "right border 1");
     EXPECT_EQ(seen(kLeft).text, QString::number(m_board.borderNumber(kLeft)));
 }
 
@@ -66,9 +71,10 @@ TEST_F(BoardLook, EachShotResultShowsItsLetterOnItsColourInsteadOfTheNumber)
     at(kLeft).shot = ShotMark::Reflection;
     at({5, 1}).shot = ShotMark::Deflection;
     at({5, 1}).letter = kFirstDeflectionLetter;
-    EXPECT_EQ(seen(kTop), (Seen{"H", kRed, SegmentKind::None, "hit"}));
-    EXPECT_EQ(seen(kLeft), (Seen{"R", kYellow, SegmentKind::None, "reflection"}));
-    EXPECT_EQ(seen({5, 1}), (Seen{"a", kLime, SegmentKind::None, "deflection"}));
+    at({5, 1}).partner = {2, 5};
+    EXPECT_EQ(seen(kTop), (Seen{"H", kRed, SegmentKind::None, "top border 2, hit"}));
+    EXPECT_EQ(seen(kLeft), (Seen{"R", kYellow, SegmentKind::None, "left border 3, reflection"}));
+    EXPECT_EQ(seen({5, 1}), (Seen{"a", kLime, SegmentKind::None, "bottom border 1, deflection a, comes out at right 2"}));
 }
 
 // Past "~" the letters leave ASCII; read as Latin-1 bytes they would show as two odd glyphs.
@@ -83,21 +89,21 @@ TEST_F(BoardLook, LateDeflectionLettersStayOneVisibleCharacter)
     }
 }
 
-TEST_F(BoardLook, FieldCellsSayWhetherTheyAreMarkedCrossedOrAnAtom)
+TEST_F(BoardLook, FieldCellsSayWhereTheyAreAndWhetherTheyAreMarkedCrossedOrAnAtom)
 {
     const QColor field = toolTipColour();
-    EXPECT_EQ(seen(kField), (Seen{"", field, SegmentKind::None, "field"}));
+    EXPECT_EQ(seen(kField), (Seen{"", field, SegmentKind::None, "row 2, column 3"}));
     at(kField).marked = true;
-    EXPECT_EQ(seen(kField), (Seen{"O", field, SegmentKind::None, "marked"}));
+    EXPECT_EQ(seen(kField), (Seen{"O", field, SegmentKind::None, "row 2, column 3, marked"}));
     at(kField).trace = SegmentKind::CrossBar;
-    EXPECT_EQ(seen(kField), (Seen{"O", field, SegmentKind::CrossBar, "marked, laser path"}));
+    EXPECT_EQ(seen(kField), (Seen{"O", field, SegmentKind::CrossBar, "row 2, column 3, marked, laser path"}));
     at(kField).marked = false;
-    EXPECT_EQ(seen(kField), (Seen{"", field, SegmentKind::CrossBar, "laser path"}));
+    EXPECT_EQ(seen(kField), (Seen{"", field, SegmentKind::CrossBar, "row 2, column 3, laser path"}));
     at(kField).trace = SegmentKind::None;
     at(kField).atomRevealed = true;
-    EXPECT_EQ(seen(kField), (Seen{"", kBlue, SegmentKind::None, "atom"}));
+    EXPECT_EQ(seen(kField), (Seen{"", kBlue, SegmentKind::None, "row 2, column 3, atom"}));
     at(kField).marked = true;
-    EXPECT_EQ(seen(kField), (Seen{"O", kBlue, SegmentKind::None, "atom, marked"}));
+    EXPECT_EQ(seen(kField), (Seen{"O", kBlue, SegmentKind::None, "row 2, column 3, atom, marked"}));
 }
 
 TEST_F(BoardLook, LooksOfGivesEveryCellRowByRowAllCentred)

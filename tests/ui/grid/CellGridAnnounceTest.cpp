@@ -85,5 +85,21 @@ TEST_F(CellGridAnnounce, TheFocusFollowsTheCurrentCell)
     EXPECT_EQ(told(), (std::vector<Told>{{QAccessible::Focus, 1}, {QAccessible::Focus, 6}}));
 }
 
+TEST_F(CellGridAnnounce, OnEnteringTheGridTheCurrentCellIsFocusedAfterTheGrid)
+{
+    m_grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_grid));
+    m_grid.setCurrentCell(2, 3);
+    m_grid.clearFocus();
+    // What the window's activation had to say is said before the grid is entered again.
+    QCoreApplication::processEvents();
+    told().clear();
+    m_grid.setFocus();
+    const Told cell{QAccessible::Focus, 13};
+    // A screen reader reads the object focused last, so the grid's own focus must come first.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !told().empty() && told().back() == cell; }, 5000));
+    EXPECT_EQ(told(), (std::vector<Told>{{QAccessible::Focus, -1}, cell}));
+}
+
 } // namespace
 } // namespace orbalux

@@ -46,7 +46,7 @@ TEST_F(MainWindowAccessible, TheBoardReadsAsATableOfTheGameShown)
     play.newGame(kOneAtom, true);
     EXPECT_EQ(board()->rowCount(), 6);
     EXPECT_EQ(board()->columnCount(), 6);
-    EXPECT_EQ(read(0, 1), (Read{"1", "border"}));
+    EXPECT_EQ(read(0, 1), (Read{"1", "top border 1"}));
     EXPECT_EQ(read(6, 0), (Read{"(none)", "(none)"}));
     expectEveryCellReadAsShown();
 }
@@ -55,12 +55,12 @@ TEST_F(MainWindowAccessible, ShotsMarksAndPathsAreReadAfterEachChange)
 {
     play.newGame(kOneAtom, false, true);
     play.click(0, 2);
-    EXPECT_EQ(read(0, 2), (Read{"H", "hit"}));
+    EXPECT_EQ(read(0, 2), (Read{"H", "top border 2, hit"}));
     play.click(4, 0);
-    EXPECT_EQ(read(4, 5), (Read{"a", "deflection"}));
-    EXPECT_EQ(read(4, 2), (Read{"", "laser path"}));
+    EXPECT_EQ(read(4, 5), (Read{"a", "right border 4, deflection a, comes out at left 4"}));
+    EXPECT_EQ(read(4, 2), (Read{"", "row 4, column 2, laser path"}));
     play.click(3, 3);
-    EXPECT_EQ(read(3, 3), (Read{"O", "marked"}));
+    EXPECT_EQ(read(3, 3), (Read{"O", "row 3, column 3, marked"}));
     expectEveryCellReadAsShown();
 }
 
@@ -69,7 +69,7 @@ TEST_F(MainWindowAccessible, AfterSolvedTheAtomsAndTheResultAreRead)
     play.newGame(kOneAtom);
     play.click(1, 2);
     play.press("cmdSolved");
-    EXPECT_EQ(read(1, 2), (Read{"O", "atom, marked"}));
+    EXPECT_EQ(read(1, 2), (Read{"O", "row 1, column 2, atom, marked"}));
     expectEveryCellReadAsShown();
     auto* results = play.child<QLabel>("lblResults");
     EXPECT_FALSE(results->text().isEmpty());

@@ -23,23 +23,23 @@ fail() { echo "FAIL: $*"; status=1; }
 "$here/read-board.py" >"$work/before"
 sed -n 1p "$work/before"
 [ "$(wc -l <"$work/before")" -eq 10 ] || fail "the board has $(wc -l <"$work/before") rows, not 10"
-[ "$(sed -n 1p "$work/before")" = "/corner$(printf ' | /border%.0s' 1 2 3 4 5 6 7 8) | /corner" ] ||
+[ "$(sed -n 1p "$work/before")" = "/top left corner$(printf ' | /top border %s' 1 2 3 4 5 6 7 8) | /top right corner" ] ||
     fail "the top row reads wrong"
-[ "$(sed -n 5p "$work/before" | cut -d'|' -f5)" = " /field " ] || fail "field cells read wrong"
+[ "$(sed -n 5p "$work/before" | cut -d'|' -f5)" = " /row 4, column 4 " ] || fail "field cells read wrong"
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orbalux$' | head -n 1)
 xdotool windowfocus --sync "$window"
 xdotool key Right space
-# The keys reach the program in its own time; the cell reads "border" until the shot lands.
+# The keys reach the program in its own time; the cell reads as a bare border until the shot lands.
 for _ in $(seq 200); do
     "$here/read-board.py" >"$work/after"
-    entry=$(sed -n 1p "$work/after" | cut -d'|' -f2 | tr -d ' ')
-    [ "$entry" != /border ] && break
+    entry=$(sed -n 1p "$work/after" | cut -d'|' -f2 | sed 's/^ *//; s/ *$//')
+    [ "$entry" != "/top border 1" ] && break
     sleep 0.1
 done
 echo "after Right and Space the entry cell reads $entry"
 case $entry in
-    H/hit | R/reflection | [a-z]/deflection) ;;
+    "H/top border 1, hit" | "R/top border 1, reflection" | [a-z]"/top border 1, deflection "[a-z]", comes out at "*) ;;
     *) fail "the entry cell reads $entry" ;;
 esac
 exit $status

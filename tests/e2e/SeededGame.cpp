@@ -1,0 +1,36 @@
+// The real main window with atoms that fall in the same places every game, so a script playing
+// by keyboard knows where its shots hit, reflect and deflect.
+#include "TimeOfDayClock.h"
+#include "QtMessenger.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+#include <random>
+
+namespace {
+
+class SeededRandom : public orbalux::RandomSource {
+public:
+    void reseed() override { m_engine.seed(kSeed); }
+    float next() override { return static_cast<float>(m_engine() >> 8) * (1.0f / 16777216.0f); }
+
+private:
+    static constexpr std::uint32_t kSeed = 14u;
+    std::mt19937 m_engine{kSeed};
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbalux"));
+    orbalux::QtMessenger messenger;
+    SeededRandom random;
+    orbalux::TimeOfDayClock clock;
+    orbalux::frmMain window(messenger, random, clock);
+    if (!window.startUp())
+        return 1;
+    return QApplication::exec();
+}

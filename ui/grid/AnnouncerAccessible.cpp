@@ -1,0 +1,68 @@
+#include "AnnouncerAccessible.h"
+
+#include "Announcer.h"
+
+#include <QWidget>
+#include <QWindow>
+
+namespace orbalux {
+
+AnnouncerAccessible::AnnouncerAccessible(Announcer* announcer) : QAccessibleObject(announcer)
+{
+}
+
+QAccessibleInterface* AnnouncerAccessible::create(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(Announcer::staticMetaObject.className()))
+        return nullptr;
+    auto* announcer = qobject_cast<Announcer*>(object);
+    return announcer ? new AnnouncerAccessible(announcer) : nullptr;
+}
+
+Announcer* AnnouncerAccessible::announcer() const
+{
+    return static_cast<Announcer*>(object());
+}
+
+QWindow* AnnouncerAccessible::window() const
+{
+    const auto* owner = qobject_cast<QWidget*>(announcer()->parent());
+    return owner ? owner->window()->windowHandle() : nullptr;
+}
+
+QAccessibleInterface* AnnouncerAccessible::parent() const
+{
+    return QAccessible::queryAccessibleInterface(announcer()->parent());
+}
+
+QAccessibleInterface* AnnouncerAccessible::child(int) const
+{
+    return nullptr;
+}
+
+int AnnouncerAccessible::childCount() const
+{
+    return 0;
+}
+
+int AnnouncerAccessible::indexOfChild(const QAccessibleInterface*) const
+{
+    return -1;
+}
+
+QString AnnouncerAccessible::text(QAccessible::Text t) const
+{
+    return t == QAccessible::Name ? announcer()->text() : QString();
+}
+
+QAccessible::Role AnnouncerAccessible::role() const
+{
+    return QAccessible::Notification;
+}
+
+QAccessible::State AnnouncerAccessible::state() const
+{
+    return {};
+}
+
+} // namespace orbalux
