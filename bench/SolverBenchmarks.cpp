@@ -101,7 +101,7 @@ void BM_DeduceField(benchmark::State& state)
         for (const std::vector<Observation>& observations : fields) {
             times.time([&] {
                 DeadlineBudget budget(kBudget);
-                const Verdict verdict = DeduceField(static_cast<std::int16_t>(gridSize), atoms, observations, budget).verdict;
+                const Verdict verdict = deduceField(static_cast<std::int16_t>(gridSize), atoms, observations, budget).verdict;
                 unique += verdict == Verdict::Unique ? 1 : 0;
                 unknown += verdict == Verdict::Unknown ? 1 : 0;
             });

@@ -28,7 +28,7 @@ DecidableDeal dealDecidableField(const std::function<AtomLayout()>& deal, std::i
         result.atoms = deal();
         ++result.deals;
         const std::vector<Observation> observations = observeEveryBorderCell(result.atoms, gridSize);
-        const Deduction deduction = DeduceField(gridSize, result.atoms.count(), observations, budget);
+        const Deduction deduction = deduceField(gridSize, result.atoms.count(), observations, budget);
         result.decidable = deduction.verdict == Verdict::Unique;
         // Unknown means the budget is spent: dealing on could not be checked in time.
         if (deduction.verdict == Verdict::Unknown)

@@ -255,7 +255,7 @@ void DeductionSolver::collect(const PartialField& field)
 
 } // namespace
 
-Deduction DeduceField(std::int16_t gridSize, int atomCount, std::span<const Observation> observations,
+Deduction deduceField(std::int16_t gridSize, int atomCount, std::span<const Observation> observations,
     SearchBudget& budget)
 {
     Question question = readQuestion(gridSize, atomCount, observations);

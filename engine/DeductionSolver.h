@@ -19,7 +19,7 @@ enum class Verdict : std::uint8_t {
     Invalid,  ///< the question itself is malformed (grid size, atom count, a cell off the border)
 };
 
-/** The answer of DeduceField. */
+/** The answer of deduceField. */
 struct Deduction {
     Verdict verdict = Verdict::Invalid;
     /** The unique layout, two different layouts for Several, or what was found before Unknown. */
@@ -32,7 +32,7 @@ struct Deduction {
  * corners, as must a Deflection's exit; a repeated entry must repeat its result. Asks budget
  * before every search step and answers Unknown once it refuses.
  */
-Deduction DeduceField(std::int16_t gridSize, int atomCount, std::span<const Observation> observations,
+Deduction deduceField(std::int16_t gridSize, int atomCount, std::span<const Observation> observations,
     SearchBudget& budget);
 
 } // namespace orbalux

@@ -19,7 +19,7 @@ std::string utf8(char32_t point)
 
 } // namespace
 
-std::string DeflectionLetter(std::int16_t code)
+std::string deflectionLetter(std::int16_t code)
 {
     const std::int16_t bounded = std::clamp<std::int16_t>(code, 33, kLastDeflectionLetter);
     if (bounded <= kLastAsciiCode)

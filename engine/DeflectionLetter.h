@@ -14,6 +14,6 @@ inline constexpr std::int16_t kLastDeflectionLetter = 526;
  * The UTF-8 text of a deflection letter code: the character itself up to 126 ("~"), then
  * printable Latin letters from U+00C0 on, so every code up to kLastDeflectionLetter is visible.
  */
-std::string DeflectionLetter(std::int16_t code);
+std::string deflectionLetter(std::int16_t code);
 
 } // namespace orbalux

@@ -88,7 +88,7 @@ std::vector<Observation> Game::observations() const
 
 Deduction Game::deduceField(SearchBudget& budget) const
 {
-    return DeduceField(m_board.fieldSize(), m_atomCount, observations(), budget);
+    return orbalux::deduceField(m_board.fieldSize(), m_atomCount, observations(), budget);
 }
 
 std::vector<MarkDisagreement> Game::checkMarks() const
@@ -101,10 +101,10 @@ std::vector<MarkDisagreement> Game::checkMarks() const
                 marks.place({row, column});
         }
     }
-    return CheckMarks(n, marks, observations());
+    return orbalux::checkMarks(n, marks, observations());
 }
 
-ClickResult Game::ClickBoardCell(CellPos cell, bool traceShots)
+ClickResult Game::click(CellPos cell, bool traceShots)
 {
     if (!m_gameInProgress)
         return {ClickResult::Effect::Refused,
@@ -123,10 +123,8 @@ ShotResult Game::Shoot(CellPos entry, bool traceShots)
     LaserWalk walk = TraceLaser(m_atomMap, m_board.fieldSize(), entry);
     ShotResult shot{walk.outcome, entry, walk.finalCell, {}, 0, std::move(walk.trace), {}, {}};
     if (traceShots) {
-        for (const TraceSegment& segment : shot.trace) {
-            if (m_board.kindOf(segment.cell) == CellKind::Field)
-                m_board.cell(segment.cell).trace = segment.kind;
-        }
+        for (const TraceSegment& segment : shot.trace)
+            Cheat(segment);
     }
     if (shot.outcome == Outcome::None) {
         // Without a heading the walk cannot take a single step, so every guard on the way fires.
@@ -135,6 +133,13 @@ ShotResult Game::Shoot(CellPos entry, bool traceShots)
     }
     writeOutcome(shot);
     return shot;
+}
+
+// Tracing shows the player the path, which gives the atoms away: hence the name.
+void Game::Cheat(const TraceSegment& segment)
+{
+    if (m_board.kindOf(segment.cell) == CellKind::Field)
+        m_board.cell(segment.cell).trace = segment.kind;
 }
 
 void Game::writeOutcome(ShotResult& shot)
@@ -148,7 +153,7 @@ void Game::writeOutcome(ShotResult& shot)
         cell.partner = partner;
     };
     if (shot.outcome == Outcome::Deflection) {
-        shot.letter = DeflectionLetter(m_nextDeflectionLetter);
+        shot.letter = deflectionLetter(m_nextDeflectionLetter);
         write(shot.entry, ShotMark::Deflection, m_nextDeflectionLetter, shot.exit);
         write(shot.exit, ShotMark::Deflection, m_nextDeflectionLetter, shot.entry);
         m_nextDeflectionLetter = std::min<std::int16_t>(

@@ -110,10 +110,10 @@ public:
     std::vector<MarkDisagreement> checkMarks() const;
 
     /** Starts the game clock at now, seconds since midnight: the last step of a new game. */
-    void StartGameClock(float now) { m_gameStartTime = now; }
+    void startClock(float now) { m_gameStartTime = now; }
 
     /** A click on cell: refused between games, a mark on the field, refused on a corner, else a shot. */
-    ClickResult ClickBoardCell(CellPos cell, bool traceShots);
+    ClickResult click(CellPos cell, bool traceShots);
     /** Fires from border cell entry, drawing the path when traceShots is on. */
     ShotResult Shoot(CellPos entry, bool traceShots);
     /** Puts "O" on field cell or takes it off; other cells change nothing. */
@@ -125,6 +125,8 @@ public:
     SolveResult SolveGame(float now);
 
 private:
+    /** Shows segment's picture in its field cell. */
+    void Cheat(const TraceSegment& segment);
     void writeOutcome(ShotResult& shot);
     /** Adds cost to Score up to the ceiling; returns what was added. */
     std::int16_t charge(std::int16_t cost);

@@ -22,7 +22,7 @@ AtomLayout fieldOnly(std::int16_t gridSize, const AtomLayout& marks)
 
 } // namespace
 
-std::vector<MarkDisagreement> CheckMarks(std::int16_t gridSize, const AtomLayout& marks,
+std::vector<MarkDisagreement> checkMarks(std::int16_t gridSize, const AtomLayout& marks,
     std::span<const Observation> observations)
 {
     const AtomLayout atoms = fieldOnly(gridSize, marks);

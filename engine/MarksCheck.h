@@ -25,7 +25,7 @@ struct MarkDisagreement {
  * observation from a cell off the border, or any for a bad gridSize, cannot be fired and is
  * listed with a marked outcome of None.
  */
-std::vector<MarkDisagreement> CheckMarks(std::int16_t gridSize, const AtomLayout& marks,
+std::vector<MarkDisagreement> checkMarks(std::int16_t gridSize, const AtomLayout& marks,
     std::span<const Observation> observations);
 
 } // namespace orbalux

@@ -78,7 +78,7 @@ TEST(DeductionReport, ListsAtMostTenDisagreeingShots)
 bool decidedByEveryShot(const AtomLayout& atoms)
 {
     StepBudget plenty(1'000'000);
-    return DeduceField(4, atoms.count(), observeEveryBorderCell(atoms, 4), plenty).verdict == Verdict::Unique;
+    return deduceField(4, atoms.count(), observeEveryBorderCell(atoms, 4), plenty).verdict == Verdict::Unique;
 }
 
 // The first layout of five atoms on a 4 by 4 field, in reading order, that decides itself or not.

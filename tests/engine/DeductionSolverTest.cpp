@@ -28,7 +28,7 @@ constexpr std::int64_t kAmpleSteps = 100'000'000;
 Deduction deduce(int gridSize, int atomCount, const std::vector<Observation>& observations)
 {
     StepBudget budget(kAmpleSteps);
-    return DeduceField(static_cast<std::int16_t>(gridSize), atomCount, observations, budget);
+    return deduceField(static_cast<std::int16_t>(gridSize), atomCount, observations, budget);
 }
 
 // A shot's result as one byte, so that boards compare as byte strings.
@@ -240,7 +240,7 @@ TEST(DeductionBudget, RefusedFirstStepAnswersUnknown)
 {
     StepBudget budget(0);
     const std::vector<Observation> observations = observeEveryBorderCell(atomsFromPicture({"X..", "...", "..."}), 3);
-    EXPECT_EQ(DeduceField(3, 1, observations, budget).verdict, Verdict::Unknown);
+    EXPECT_EQ(deduceField(3, 1, observations, budget).verdict, Verdict::Unknown);
 }
 
 TEST(DeductionBudget, SearchStopsWhenStepsRunOutAndAnswersOnceTheyDoNot)
@@ -249,10 +249,10 @@ TEST(DeductionBudget, SearchStopsWhenStepsRunOutAndAnswersOnceTheyDoNot)
         {"....X...", ".X......", "........", "......X.", "........", "..X.....", "........", ".....X.."});
     const std::vector<Observation> observations = observe(hidden, 8, {1, 5, 9, 14, 20, 27});
     StepBudget few(3);
-    EXPECT_EQ(DeduceField(8, 5, observations, few).verdict, Verdict::Unknown);
+    EXPECT_EQ(deduceField(8, 5, observations, few).verdict, Verdict::Unknown);
     EXPECT_EQ(few.left(), 0);
     StepBudget plenty(kAmpleSteps);
-    EXPECT_EQ(DeduceField(8, 5, observations, plenty).verdict, Verdict::Several);
+    EXPECT_EQ(deduceField(8, 5, observations, plenty).verdict, Verdict::Several);
 }
 
 TEST(DeductionInput, MalformedQuestionsAreInvalid)

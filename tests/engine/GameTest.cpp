@@ -28,7 +28,7 @@ TEST(NewGame, HidesTheDealtAtomsOnAFreshBoardAndStartsTheGame)
     EXPECT_TRUE(game.AtomMap().hasAtom(4, 4));
     EXPECT_EQ(game.Score(), 0);
     EXPECT_EQ(game.MarkedCount(), 0);
-    EXPECT_EQ(DeflectionLetter(game.NextDeflectionLetter()), "a");
+    EXPECT_EQ(deflectionLetter(game.NextDeflectionLetter()), "a");
     EXPECT_TRUE(game.dealComplaints().empty());
     EXPECT_EQ(game.instructionText().rfind("Click a light blue square", 0), 0u);
     EXPECT_EQ(gameWith(kOneAtom, true).instructionText().rfind("Click a number", 0), 0u);
@@ -55,7 +55,7 @@ TEST(Shots, HitReflectionAndDeflectionCostFourAndMarkTheirBorderCells)
     for (const auto& [end, other] : {std::pair{at(4, 0), at(4, 5)}, std::pair{at(4, 5), at(4, 0)}}) {
         const Cell& cell = game.board().cell(end);
         EXPECT_EQ(cell.shot, ShotMark::Deflection);
-        EXPECT_EQ(DeflectionLetter(cell.letter), "a");
+        EXPECT_EQ(deflectionLetter(cell.letter), "a");
         EXPECT_EQ(cell.partner, other);
     }
 }
@@ -80,7 +80,7 @@ TEST(Shots, DeflectionsAreLetteredOnwardPastZAndFiringAgainRelettersBothEnds)
         game.Shoot(at(1, 0), false);
     const ShotResult twentySeventh = game.Shoot(at(1, 0), false);
     EXPECT_EQ(twentySeventh.letter, "{");
-    EXPECT_EQ(DeflectionLetter(game.board().cell(at(1, 5)).letter), "{");
+    EXPECT_EQ(deflectionLetter(game.board().cell(at(1, 5)).letter), "{");
     EXPECT_EQ(game.Score(), 54);
 }
 
@@ -99,13 +99,13 @@ TEST(DeflectionLetter, EveryCodeHasOneVisibleCharacterOfItsOwn)
 {
     std::set<std::string> seen;
     for (std::int16_t code = kFirstDeflectionLetter; code <= kLastDeflectionLetter; ++code) {
-        const std::string letter = DeflectionLetter(code);
+        const std::string letter = deflectionLetter(code);
         ASSERT_FALSE(letter.empty());
         ASSERT_GT(static_cast<unsigned char>(letter[0]), 0x20);
         ASSERT_NE(static_cast<unsigned char>(letter[0]), 0x7F);
         ASSERT_TRUE(seen.insert(letter).second) << code;
     }
-    EXPECT_EQ(DeflectionLetter(kLastDeflectionLetter + 100), DeflectionLetter(kLastDeflectionLetter));
+    EXPECT_EQ(deflectionLetter(kLastDeflectionLetter + 100), deflectionLetter(kLastDeflectionLetter));
 }
 
 TEST(Shots, AShotFromNoBorderCellReportsEveryGuardAndChangesNothing)
@@ -123,28 +123,28 @@ TEST(Shots, AShotFromNoBorderCellReportsEveryGuardAndChangesNothing)
 TEST(Clicks, CornersAndFinishedGamesAreRefusedWithoutChangingAnything)
 {
     Game game = gameWith(kOneAtom);
-    const ClickResult corner = game.ClickBoardCell(at(5, 0), false);
+    const ClickResult corner = game.click(at(5, 0), false);
     EXPECT_EQ(corner.effect, ClickResult::Effect::Corner);
     EXPECT_EQ(corner.message, "Don't select corner cells, silly!");
-    game.ClickBoardCell(at(1, 2), false);
+    game.click(at(1, 2), false);
     ASSERT_EQ(game.SolveGame(0.0f).kind, SolveResult::Kind::AllFound);
     const Board finished = game.board();
     for (CellPos cell : {at(0, 1), at(2, 2), at(0, 0), at(9, 9)}) {
-        const ClickResult refused = game.ClickBoardCell(cell, true);
+        const ClickResult refused = game.click(cell, true);
         EXPECT_EQ(refused.effect, ClickResult::Effect::Refused);
         EXPECT_EQ(refused.message, "Cheating Zindra? You can't make any changes until you start a new game.");
     }
     EXPECT_EQ(game.board(), finished);
     EXPECT_EQ(game.Score(), 0);
-    EXPECT_EQ(Game().ClickBoardCell(at(0, 1), false).effect, ClickResult::Effect::Refused);
+    EXPECT_EQ(Game().click(at(0, 1), false).effect, ClickResult::Effect::Refused);
 }
 
 TEST(Clicks, CellsOffTheBoardAreIgnoredAndBorderCellsShoot)
 {
     Game game = gameWith(kOneAtom);
     for (CellPos outside : {at(6, 1), at(-1, 2), at(1, 16)})
-        EXPECT_EQ(game.ClickBoardCell(outside, false).effect, ClickResult::Effect::Ignored);
-    const ClickResult shot = game.ClickBoardCell(at(0, 2), false);
+        EXPECT_EQ(game.click(outside, false).effect, ClickResult::Effect::Ignored);
+    const ClickResult shot = game.click(at(0, 2), false);
     ASSERT_TRUE(shot.shot);
     EXPECT_EQ(shot.shot->outcome, Outcome::Hit);
     EXPECT_EQ(game.Score(), 1);
@@ -156,10 +156,10 @@ TEST(Marks, EveryFieldCellCanBeMarkedAndASecondClickTakesTheMarkOff)
     game.Shoot(at(3, 0), true);
     for (std::int16_t row = 1; row <= 4; ++row) {
         for (std::int16_t column = 1; column <= 4; ++column)
-            game.ClickBoardCell({row, column}, false);
+            game.click({row, column}, false);
     }
     EXPECT_EQ(game.MarkedCount(), 16);
-    const ClickResult off = game.ClickBoardCell(at(3, 2), false);
+    const ClickResult off = game.click(at(3, 2), false);
     ASSERT_TRUE(off.mark);
     EXPECT_FALSE(off.mark->marked);
     EXPECT_EQ(off.mark->MarkedCount, 15);

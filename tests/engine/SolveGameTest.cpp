@@ -57,7 +57,7 @@ TEST(SolveGame, AWrongNumberOfMarksIsRefusedAndTheGameGoesOn)
 TEST(SolveGame, AFullSolutionRevealsEveryAtomAndReportsWholeSecondsRoundedDown)
 {
     Game game = gameWith(kCorners);
-    game.StartGameClock(1000.0f);
+    game.startClock(1000.0f);
     mark(game, {"O...O", ".....", "..O..", ".....", "O...O"});
     const SolveResult result = game.SolveGame(1037.9f);
     EXPECT_EQ(result.kind, SolveResult::Kind::AllFound);
@@ -79,7 +79,7 @@ TEST(SolveGame, MarksBesideTheAtomsRevealThemAllAndStayOnTheField)
 TEST(SolveGame, SolvingAgainRewritesTheLineWithFreshSecondsAndNothingElse)
 {
     Game game = gameWith(kCorners);
-    game.StartGameClock(100.0f);
+    game.startClock(100.0f);
     mark(game, {"O...O", ".....", "..O..", ".....", "O...O"});
     game.SolveGame(110.0f);
     const Board once = game.board();

@@ -19,7 +19,7 @@ namespace {
 const std::string kQuestion = "You are already in a game.  Do you want to start a new game?";
 const std::string kRefused = "Cheating Zindra? You can't make any changes until you start a new game.";
 const std::string kCorner = "Don't select corner cells, silly!";
-const QString kLastLetter = QString::fromStdString(DeflectionLetter(kLastDeflectionLetter));
+const QString kLastLetter = QString::fromStdString(deflectionLetter(kLastDeflectionLetter));
 
 std::string joined(const std::vector<std::string>& texts)
 {
@@ -138,7 +138,7 @@ void PlaySession::deal(const GameSettings& settings)
             break;
         StepBudget steps(5000);
         const auto shots = observeEveryBorderCell(m_dealt, settings.GridSize);
-        decidable = DeduceField(settings.GridSize, settings.AtomCount, shots, steps).verdict == Verdict::Unique;
+        decidable = deduceField(settings.GridSize, settings.AtomCount, shots, steps).verdict == Verdict::Unique;
     }
     if (m_decidableOnly && !decidable) {
         m_decidableOnly = false;

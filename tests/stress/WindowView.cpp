@@ -66,7 +66,7 @@ std::string fieldFault(const CellLook& look, bool revealed)
 // Below the last letter every deflection labels its two ends alone; numbers label one cell each.
 void auditLabelsOfTheBorder(Problems& problems, const WindowView& view)
 {
-    static const QString last = QString::fromStdString(DeflectionLetter(kLastDeflectionLetter));
+    static const QString last = QString::fromStdString(deflectionLetter(kLastDeflectionLetter));
     std::map<QString, int> letters;
     std::set<QString> numbers;
     for (const CellPos pos : view.cellsOf(Place::Border)) {

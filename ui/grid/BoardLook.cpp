@@ -40,7 +40,7 @@ QString borderResult(const Board& board, const Cell& cell)
     case ShotMark::Hit: return QStringLiteral(", hit");
     case ShotMark::Reflection: return QStringLiteral(", reflection");
     case ShotMark::Deflection:
-        return QStringLiteral(", deflection ") + QString::fromStdString(DeflectionLetter(cell.letter))
+        return QStringLiteral(", deflection ") + QString::fromStdString(deflectionLetter(cell.letter))
             + QStringLiteral(", comes out at ") + cellPlace(board, cell.partner);
     case ShotMark::None: break;
     }
@@ -56,7 +56,7 @@ CellLook borderLook(const Board& board, CellPos pos)
     case ShotMark::Hit: return {QStringLiteral("H"), kRed, true, cell.trace, description};
     case ShotMark::Reflection: return {QStringLiteral("R"), kYellow, true, cell.trace, description};
     case ShotMark::Deflection:
-        return {QString::fromStdString(DeflectionLetter(cell.letter)), kLime, true, cell.trace, description};
+        return {QString::fromStdString(deflectionLetter(cell.letter)), kLime, true, cell.trace, description};
     case ShotMark::None: break;
     }
     const QString number = cell.number > 0 ? QString::number(cell.number) : QString();

@@ -172,7 +172,7 @@ bool frmMain::startUp(const QString& pictureDirectory)
     showBusyPointer();
     m_frmOptions = new frmOptions(m_twips, this);
     m_frmOptions->setObjectName(QStringLiteral("frmOptions"));
-    const std::optional<PictureError> error = m_pictures.load(pictureDirectory);
+    const std::optional<PictureError> error = FillPictureStore(pictureDirectory);
     if (error) {
         showNormalPointer();
         m_messenger.showMessage(startUpErrorText(*error));
@@ -180,6 +180,11 @@ bool frmMain::startUp(const QString& pictureDirectory)
     }
     startNewGame();
     return true;
+}
+
+std::optional<PictureError> frmMain::FillPictureStore(const QString& directory)
+{
+    return m_pictures.load(directory);
 }
 
 void frmMain::cmdNewGame_Click()
@@ -210,7 +215,7 @@ void frmMain::startNewGame()
     showNormalPointer();
     show();
     fitBoard();
-    m_game.StartGameClock(m_clock.secondsSinceMidnight());
+    m_game.startClock(m_clock.secondsSinceMidnight());
     m_announcer->announce(gameAnnouncement(m_resultsText, m_game, m_run.BestScore()));
 }
 
@@ -273,7 +278,7 @@ void frmMain::cmdSolved_Click()
 
 void frmMain::msfGrid_Click(int row, int column)
 {
-    const ClickResult result = m_game.ClickBoardCell(
+    const ClickResult result = m_game.click(
         {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)}, m_settings.TraceShots);
     if (!result.message.empty())
         m_messenger.showMessage(result.message);

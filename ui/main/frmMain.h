@@ -72,6 +72,7 @@ private:
     void createAnnouncer();
     QLabel* addCounter(QWidget* area, const char* caption, const QRect& captionRect, const char* name, const QRect& rect);
 
+    std::optional<PictureError> FillPictureStore(const QString& directory);
     void startNewGame();
     void showMessages(const std::vector<std::string>& messages);
     void refresh();

@@ -53,7 +53,7 @@ TEST_F(MainWindowKeyboard, ArrowsAndSpaceOrEnterPlayAsClicksOnTheSameGameWould)
     Game clicked = testing::gameWith(kOneAtom);
     std::string explanation;
     for (const CellPos cell : {CellPos{0, 2}, CellPos{4, 0}, CellPos{2, 5}, CellPos{3, 3}}) {
-        const ClickResult result = clicked.ClickBoardCell(cell, true);
+        const ClickResult result = clicked.click(cell, true);
         if (result.shot)
             explanation = result.shot->explanation;
     }

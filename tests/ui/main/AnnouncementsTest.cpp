@@ -11,7 +11,7 @@ class Announcements : public ::testing::Test {
 protected:
     QString click(int row, int column)
     {
-        const ClickResult result = m_game.ClickBoardCell({static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)}, false);
+        const ClickResult result = m_game.click({static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)}, false);
         if (result.shot)
             return shotAnnouncement(m_game.board(), *result.shot, m_game.Score());
         if (result.mark)
