@@ -292,6 +292,14 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event)
         emit cellClicked(released.row, released.column);
 }
 
+// The second press of a double-click is no click of its own: a player who double-clicks by habit
+// must not pay for two shots, nor see a mark put down and taken away again.
+void CellGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_pressed = kNoCell;
+    event->accept();
+}
+
 void CellGrid::keyPressEvent(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;

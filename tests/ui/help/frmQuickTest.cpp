@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +142,18 @@ TEST_F(frmQuickTest, EnterAndTheFrameHideTheWindowButEscapeDoesNot)
     window.close();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(&command.window(), &window);
+}
+
+TEST_F(frmQuickTest, ADoubleClickOnTheLegendIsOneClick)
+{
+    frmQuick& window = openQuickHelp();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* legend = window.findChild<CellGrid*>(QStringLiteral("msfLegend"));
+    ASSERT_TRUE(legend);
+    QSignalSpy clicked(legend, &CellGrid::cellClicked);
+    const QPoint centre = legend->mapTo(&window, legend->cellRect(0, 1).center());
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(clicked.size(), 1);
 }
 
 TEST_F(frmQuickTest, GameInProgressGoesOnAfterOk)
