@@ -70,11 +70,14 @@ frmMain::~frmMain() = default;
 void frmMain::createMenus()
 {
     QMenu* mnFile = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(mnFile->addAction(QStringLiteral("&New Game")), &QAction::triggered, this, &frmMain::mnNewGame_Click);
+    connect(mnFile->addAction(QStringLiteral("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
+        &frmMain::mnNewGame_Click);
     connect(mnFile->addAction(QStringLiteral("&Settings")), &QAction::triggered, this, &frmMain::mnSettings_Click);
-    connect(mnFile->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, &frmMain::mnExit_Click);
+    connect(mnFile->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)), &QAction::triggered, this,
+        &frmMain::mnExit_Click);
     QMenu* mnHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    connect(mnHelp->addAction(QStringLiteral("&Quick Help")), &QAction::triggered, this, &frmMain::mnQuickHelp_Click);
+    connect(mnHelp->addAction(QStringLiteral("&Quick Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
+        &frmMain::mnQuickHelp_Click);
     connect(mnHelp->addAction(QStringLiteral("&Instructions")), &QAction::triggered, this,
         &frmMain::mnuDocumentation_Click);
     connect(mnHelp->addAction(QStringLiteral("&About")), &QAction::triggered, this, &frmMain::mnAbout_Click);

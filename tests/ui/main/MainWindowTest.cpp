@@ -5,10 +5,16 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace orbalux {
 namespace {
@@ -183,6 +189,50 @@ TEST_F(MainWindowTest, AClickOnTheBoardWidgetReachesTheRightCell)
     QApplication::sendEvent(window.msfGrid(), &press);
     QApplication::sendEvent(window.msfGrid(), &release);
     EXPECT_EQ(cell(0, 2).text, "H");
+}
+
+TEST_F(MainWindowTest, MenuItemsKeepTheirAccessKeysAndShowTheDesktopShortcuts)
+{
+    std::map<QString, QKeySequence> shortcuts;
+    for (const QAction* menu : window.menuBar()->actions()) {
+        for (const QAction* item : menu->menu()->actions())
+            shortcuts[item->text()] = item->shortcut();
+    }
+    const std::map<QString, QKeySequence> expected{
+        {"&New Game", QKeySequence(QStringLiteral("Ctrl+N"))},
+        {"&Settings", QKeySequence()},
+        {"E&xit", QKeySequence(QStringLiteral("Ctrl+Q"))},
+        {"&Quick Help", QKeySequence(QStringLiteral("F1"))},
+        {"&Instructions", QKeySequence()},
+        {"&About", QKeySequence()},
+    };
+    EXPECT_EQ(shortcuts, expected);
+}
+
+TEST_F(MainWindowTest, CtrlNAsksForANewGameFromAnywhereInTheWindow)
+{
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    messenger.answers = {false};
+    QTest::keyClick(window.cmdSolved(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(messenger.asked, std::vector<std::string>{"You are already in a game.  Do you want to start a new game?"});
+}
+
+// Through the window, where Qt makes the second quick press a double-click as for a real mouse.
+TEST_F(MainWindowTest, ADoubleClickFiresOneShotAndLeavesOneMark)
+{
+    newBoard(4, kOneAtom);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto doubleClick = [this](int row, int column) {
+        const QPoint centre = window.msfGrid()->cellRect(row, column).center();
+        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, window.msfGrid()->mapTo(&window, centre));
+    };
+    doubleClick(0, 2);
+    EXPECT_EQ(cell(0, 2).text, "H");
+    EXPECT_EQ(window.lblScore()->text(), "1");
+    doubleClick(3, 3);
+    EXPECT_EQ(cell(3, 3).text, "O");
+    EXPECT_EQ(window.lblAtoms()->text(), "1");
 }
 
 // A main window before start-up, on scripted messages, fixed numbers and a fixed clock.
