@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace orbalux {
 
@@ -176,6 +177,7 @@ void frmMain::cmdNewGame_Click()
     if (m_state.GameInProgress && !m_messenger.askYesNo(kNewGameQuestion))
         return;
     showBusyPointer();
+    m_keepMaximized = isMaximized();
     hide();
     SetUpNewGame(m_state, m_random, m_messenger);
     layOutBoardControl();
@@ -306,6 +308,21 @@ void frmMain::mnAbout_Click()
 void frmMain::mnExit_Click()
 {
     QCoreApplication::quit();
+}
+
+// A window manager may forget that the window was maximised when a new game hides it, and says
+// so only when it takes the window back, before the window is on screen again: that change is
+// the window manager's, not the player's, so the window asks to be maximised once more.
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !m_keepMaximized)
+        return;
+    const bool onScreen = windowHandle() && windowHandle()->isExposed();
+    if (!isMaximized() && !isMinimized() && !onScreen) {
+        m_keepMaximized = false;
+        showMaximized();
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

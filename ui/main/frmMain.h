@@ -80,6 +80,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createMenus();
@@ -117,6 +118,8 @@ private:
     QLabel* m_lblBestScore = nullptr;
     QLabel* m_lblScore = nullptr;
     QLabel* m_lblResults = nullptr;
+    // Whether the window was maximised when the running new game hid it.
+    bool m_keepMaximized = false;
 };
 
 } // namespace orbalux
