@@ -7,6 +7,7 @@
 #include "Shot.h"
 #include "SolveGame.h"
 #include "BoardClick.h"
+#include "DataFiles.h"
 #include "SettingsCommand.h"
 #include "Twips.h"
 #include "frmOptions.h"
@@ -169,7 +170,7 @@ std::optional<PictureError> frmMain::FillPictureStore(const QString& directory)
 {
     for (int kind = 1; kind < kSegmentKindCount; ++kind)
         m_neverBoard.cell({static_cast<std::int16_t>(kind), 0}).picture = static_cast<SegmentKind>(kind);
-    return m_pictures.load(directory);
+    return directory.isEmpty() ? m_pictures.load(m_dataFolders) : m_pictures.load(directory);
 }
 
 void frmMain::cmdNewGame_Click()
@@ -288,6 +289,11 @@ void frmMain::setPlatform(const PlatformServices& platform)
     m_platform.emplace(platform);
 }
 
+void frmMain::setDataFolders(std::vector<std::filesystem::path> folders)
+{
+    m_dataFolders = std::move(folders);
+}
+
 void frmMain::mnQuickHelp_Click()
 {
     m_quickHelp.run();
@@ -296,7 +302,8 @@ void frmMain::mnQuickHelp_Click()
 void frmMain::mnuDocumentation_Click()
 {
     if (m_platform)
-        openInstructions(m_platform->programs, m_messenger);
+        openInstructions(m_platform->programs, m_messenger,
+            findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string());
 }
 
 void frmMain::mnAbout_Click()

@@ -13,7 +13,9 @@
 
 #include <QMainWindow>
 
+#include <filesystem>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -40,6 +42,9 @@ public:
 
     /** The registry, file lookup and program starter that Help > About and Instructions use. */
     void setPlatform(const PlatformServices& platform);
+    /** Where start-up and Help > Instructions look for the game's files (see dataFolders());
+     *  the working directory alone until set. */
+    void setDataFolders(std::vector<std::filesystem::path> folders);
 
     /**
      * Sets the start values, reads the trace pictures from pictureDirectory (the working
@@ -107,6 +112,7 @@ private:
     Board m_neverBoard;
 
     std::optional<PlatformServices> m_platform;
+    std::vector<std::filesystem::path> m_dataFolders{{}};
     QuickHelpCommand m_quickHelp{*this};
     frmOptions* m_frmOptions = nullptr;
     CellGrid* m_msfGrid = nullptr;

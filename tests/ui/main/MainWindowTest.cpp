@@ -302,5 +302,25 @@ TEST_F(MainWindowTest, HelpItemsReachTheirWindowsAndLeaveTheGameAlone)
     EXPECT_TRUE(state.GameInProgress);
 }
 
+TEST_F(MainWindowTest, InstructionsMissingHereOpenFromTheDataFolders)
+{
+    testing::FakePlatform platform;
+    platform.programs.installed.insert("xdg-open");
+    window.setPlatform(platform.services());
+    QTemporaryDir data;
+    QFile document(data.filePath(QStringLiteral("Instruct.doc")));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.close();
+
+    window.setDataFolders({{}, "/nonexistent", data.path().toStdString()});
+    window.mnuDocumentation_Click();
+    window.setDataFolders({{}, "/nonexistent"});
+    window.mnuDocumentation_Click();
+
+    ASSERT_EQ(platform.programs.started.size(), 2u);
+    EXPECT_EQ(platform.programs.started[0].arguments, std::vector<std::string>{document.fileName().toStdString()});
+    EXPECT_EQ(platform.programs.started[1].arguments, std::vector<std::string>{"Instruct.doc"});
+}
+
 } // namespace
 } // namespace orbalux
