@@ -63,6 +63,19 @@ start_openbox() {
     exit 1
 }
 
+# Starts the accessibility bus on the session bus (run under dbus-run-session) and waits for it.
+start_atspi() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    track $!
+    for _ in $(seq 100); do atspi_up && return 0; sleep 0.1; done
+    echo "FAIL: the accessibility bus did not start"
+    exit 1
+}
+atspi_up() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+
 # Starts the program in folder with the given arguments, in the background; sets game_pid.
 start_in() {
     folder=$1
