@@ -23,17 +23,17 @@ weston --backend=x11-backend.so --shell=kiosk-shell.so --use-pixman --socket=$so
 track $!
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log"; echo "FAIL: weston did not start"; exit 1; }
+compositor=$(timeout 20 xdotool search --sync --class '^Weston Compositor$' 2>/dev/null | head -n 1)
+[ -n "$compositor" ] || { tail "$work/weston.log"; echo "FAIL: no weston window"; exit 1; }
 
 cp "$assets"/*.bmp "$work"/
 start_in "$work" env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket \
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program"
 
-"$read_board" >"$work/before" || { cat "$work/before"; exit 1; }
+"$read_board" >"$work/before" || { cat "$work/before"; tail "$work/weston.log"; exit 1; }
 [ "$(wc -l <"$work/before")" -eq 10 ] || fail "the board has $(wc -l <"$work/before") rows, not 10"
 [ -z "$(xdotool search --name '^Orbalux$' 2>/dev/null)" ] || fail "the game opened an X window"
 
-compositor=$(timeout 20 xdotool search --sync --class '^Weston Compositor$' 2>/dev/null | head -n 1)
-[ -n "$compositor" ] || { tail "$work/weston.log"; echo "FAIL: no weston window"; exit 1; }
 xdotool windowfocus --sync "$compositor"
 xdotool key Right space
 # The keys reach the program in its own time; the cell reads "border" until the shot lands.

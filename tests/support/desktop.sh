@@ -41,13 +41,26 @@ trap 'exit 1' INT TERM HUP
 
 # Starts a private X server of the given screen size (default 1024x768) and exports DISPLAY.
 start_xvfb() {
-    # -displayfd picks a free display, so parallel runs never collide.
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
-    track $!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-    DISPLAY=":$(cat "$work/display")"
-    export DISPLAY
+    # -displayfd picks a free display, so parallel runs never collide; a server that loses a
+    # race for its display with another one starting at the same moment is started again.
+    for _ in 1 2 3; do
+        rm -f "$work/display"
+        # -noreset: the server must not reset between a probe and the next client.
+        Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+        xvfb_pid=$!
+        track $xvfb_pid
+        for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+        DISPLAY=":$(cat "$work/display" 2>/dev/null)"
+        export DISPLAY
+        for _ in $(seq 50); do
+            alive $xvfb_pid || break
+            xprop -root >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+        kill $xvfb_pid 2>/dev/null || true
+    done
+    echo "FAIL: Xvfb did not start"
+    exit 1
 }
 
 # Starts openbox on the X server and waits until it manages windows.
