@@ -4,18 +4,18 @@
 
 namespace orbalux {
 
-ProgramCommand instructionsCommand()
+ProgramCommand instructionsCommand(const std::string& document)
 {
 #ifdef _WIN32
-    return {"C:\\Program Files\\Accessories\\WORDPAD.EXE", {kInstructionsFile}};
+    return {"C:\\Program Files\\Accessories\\WORDPAD.EXE", {document}};
 #else
-    return {"xdg-open", {kInstructionsFile}};
+    return {"xdg-open", {document}};
 #endif
 }
 
-void openInstructions(ProgramStarter& programs, Messenger& messenger)
+void openInstructions(ProgramStarter& programs, Messenger& messenger, const std::string& document)
 {
-    const ProgramCommand command = instructionsCommand();
+    const ProgramCommand command = instructionsCommand(document);
     bool started = false;
     try {
         started = programs.start(command.program, command.arguments);

@@ -21,10 +21,10 @@ struct ProgramCommand {
     std::vector<std::string> arguments;
 };
 
-/** The word processor on Windows, the desktop's own opener elsewhere, with kInstructionsFile. */
-ProgramCommand instructionsCommand();
+/** The word processor on Windows, the desktop's own opener elsewhere, with document. */
+ProgramCommand instructionsCommand(const std::string& document = kInstructionsFile);
 
-/** Starts instructionsCommand() each time; shows kInstructionsHint once when it cannot start. */
-void openInstructions(ProgramStarter& programs, Messenger& messenger);
+/** Starts instructionsCommand(document) each time; shows kInstructionsHint when it cannot start. */
+void openInstructions(ProgramStarter& programs, Messenger& messenger, const std::string& document = kInstructionsFile);
 
 } // namespace orbalux

@@ -6,7 +6,11 @@ set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh test
 
-[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+launcher=""
+command -v ccache >/dev/null && launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+# Configured every time: the play command may have made build/ without the tests.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher \
+    -DORBALUX_TESTS=ON -DORBALUX_BENCHMARKS=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure --timeout 300
 
@@ -15,7 +19,7 @@ ctest --test-dir build --output-on-failure --timeout 300
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DORBALUX_SANITIZE=ON -DORBALUX_BENCHMARKS=OFF
+[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug $launcher \
+    -DORBALUX_SANITIZE=ON -DORBALUX_TESTS=ON -DORBALUX_BENCHMARKS=OFF
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure --timeout 300

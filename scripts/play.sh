@@ -1,14 +1,14 @@
 #!/bin/sh
-# Installs what is missing, builds what changed, and starts the game.
+# Installs what playing needs, builds the game alone (no tests, no benchmarks), and starts it.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh play
-[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
-# The game finds its pictures and instructions in the folder it starts in.
-cd build/bin
-if [ ! -x ./orbalux ]; then
-    echo "The game window is not built yet."
-    exit 0
+if [ ! -f build/build.ninja ]; then
+    launcher=""
+    command -v ccache >/dev/null && launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher \
+        -DORBALUX_TESTS=OFF -DORBALUX_BENCHMARKS=OFF
 fi
+cmake --build build --target orbalux
+cd build/bin
 exec ./orbalux

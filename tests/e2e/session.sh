@@ -1,26 +1,12 @@
 # Shared by the end-to-end tests: a private X server, the game started in a folder holding
 # its pictures, screenshots and pixel reads. Source it with the program and asset folder set.
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../support/desktop.sh"
 
 start_game() {
     cp "$assets"/*.bmp "$work"/
-    # -displayfd picks a free display, so parallel runs never collide.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    DISPLAY=":$(cat "$work/display")"
-    export DISPLAY
-    (cd "$work" && QT_QPA_PLATFORM=xcb exec "$program" 2>/dev/null) &
-    game_pid=$!
-    timeout 20 xdotool search --sync --onlyvisible --name '^Orbalux$' >/dev/null
+    start_xvfb "${1:-1024x768}"
+    start_in "$work" env QT_QPA_PLATFORM=xcb "$program"
+    [ -n "$(wait_for_window '^Orbalux$')" ] || { echo "FAIL: no game window"; exit 1; }
     sleep 1
 }
 

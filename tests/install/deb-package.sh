@@ -5,15 +5,7 @@
 # Usage: deb-package.sh <build folder>
 set -eu
 build=$1
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../support/desktop.sh"
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 . "$(dirname "$0")/installed-files.sh"
@@ -25,6 +17,11 @@ fi
 deb=$(ls "$work"/out/orbalux_*.deb)
 echo "built $(basename "$deb")"
 
+recommends=$(dpkg-deb -f "$deb" Recommends)
+case ", $recommends," in
+    *", qt6-wayland,"* | *", qt6-wayland "*) ;;
+    *) fail "Recommends lacks qt6-wayland: $recommends" ;;
+esac
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     case ", $depends," in
@@ -43,21 +40,14 @@ folder=$(entry_value "$entry" Path)
 [ "$folder" = /usr/share/orbalux ] || fail "Path is $folder"
 [ $status -eq 0 ] || exit $status
 
-# -displayfd picks a free display, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
-
-(cd "$root$folder" && QT_QPA_PLATFORM=xcb exec strace -f -qq -e trace=openat -o "$work/opened" "$root$program") &
-tracer_pid=$!
-window=$(timeout 20 xdotool search --sync --name '^Orbalux$' | head -n 1)
-game_pid=$(xdotool getwindowpid "$window")
+start_xvfb
+start_in "$root$folder" env QT_QPA_PLATFORM=xcb strace -f -qq -e trace=openat -o "$work/opened" "$root$program"
+window=$(wait_for_window '^Orbalux$')
+[ -n "$window" ] || { echo "FAIL: the installed program shows no window"; exit 1; }
+track "$(xdotool getwindowpid "$window")"
 echo "the installed program shows its window"
-kill "$game_pid"
-wait "$tracer_pid" || true
-game_pid=""
+# Ending the game ends the tracer too; the trace is complete once both are gone.
+end_started
 
 for name in VBar.bmp HBar.bmp CrossBar.bmp NWBar.bmp NEBar.bmp SWBar.bmp SEBar.bmp; do
     grep -q "openat(AT_FDCWD, \"$name\", O_RDONLY[^)]*) = [0-9]" "$work/opened" ||

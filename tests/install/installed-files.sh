@@ -8,6 +8,7 @@ check_installed_files() {
     done
     [ -f "$prefix/share/applications/org.orbalux.Orbalux.desktop" ] || fail "no desktop entry"
     [ -f "$prefix/share/metainfo/org.orbalux.Orbalux.metainfo.xml" ] || fail "no metadata"
+    [ -f "$prefix/share/man/man6/orbalux.6" ] || fail "no manual page"
     [ -f "$prefix/share/icons/hicolor/scalable/apps/org.orbalux.Orbalux.svg" ] || fail "no scalable icon"
     for size in 16 32 48 64 128 256; do
         icon="$prefix/share/icons/hicolor/${size}x$size/apps/org.orbalux.Orbalux.png"

@@ -1,6 +1,7 @@
 #include "PictureStore.h"
 
-#include <QDir>
+#include "DataFiles.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -23,20 +24,6 @@ PictureError permissionDenied()
 PictureError invalidPicture()
 {
     return {kInvalidPicture, QStringLiteral("Invalid picture")};
-}
-
-QString pathOf(const QString& directory, SegmentKind kind)
-{
-    const QString name = PictureStore::fileName(kind);
-    return directory.isEmpty() ? name : QDir(directory).filePath(name);
-}
-
-// Only a regular file (or a link to one) is read: opening a FIFO or a device could block for
-// ever, and a directory or dangling link holds no picture, so they count as missing.
-bool isReadableCandidate(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() && info.isFile();
 }
 
 bool plausibleSize(const QSize& size)
@@ -77,22 +64,29 @@ QString PictureStore::fileName(SegmentKind kind)
 
 std::optional<PictureError> PictureStore::load(const QString& directory)
 {
+    return load(std::vector{std::filesystem::path(directory.toStdU16String())});
+}
+
+std::optional<PictureError> PictureStore::load(const std::vector<std::filesystem::path>& folders)
+{
     m_pictures = {};
     for (int row = 1; row < kSegmentKindCount; ++row) {
-        if (auto error = loadOne(directory, static_cast<SegmentKind>(row)))
+        if (auto error = loadOne(folders, static_cast<SegmentKind>(row)))
             return error;
     }
     return std::nullopt;
 }
 
-std::optional<PictureError> PictureStore::loadOne(const QString& directory, SegmentKind kind)
+// Only a regular file (or a link to one) is read: findDataFile passes over FIFOs, devices,
+// folders and dangling links as missing.
+std::optional<PictureError> PictureStore::loadOne(const std::vector<std::filesystem::path>& folders, SegmentKind kind)
 {
-    const QString path = pathOf(directory, kind);
-    if (!isReadableCandidate(path))
+    const std::optional<std::filesystem::path> path = findDataFile(fileName(kind).toStdString(), folders);
+    if (!path)
         return std::nullopt;
-    QFile file(path);
+    QFile file(*path);
     if (!file.open(QIODevice::ReadOnly))
-        return QFileInfo::exists(path) ? std::optional(permissionDenied()) : std::nullopt;
+        return QFileInfo::exists(file.fileName()) ? std::optional(permissionDenied()) : std::nullopt;
     const std::optional<QImage> image = decode(file);
     if (!image)
         return invalidPicture();

@@ -6,7 +6,9 @@
 #include <QString>
 
 #include <array>
+#include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace orbalux {
 
@@ -30,12 +32,14 @@ public:
      * the first file that exists but cannot be read as a picture stops the load with an error.
      */
     std::optional<PictureError> load(const QString& directory = QString());
+    /** As load(directory), with each picture read from the first of folders that holds it. */
+    std::optional<PictureError> load(const std::vector<std::filesystem::path>& folders);
 
     /** The picture of kind, or a null pixmap when it has none. */
     const QPixmap& picture(SegmentKind kind) const;
 
 private:
-    std::optional<PictureError> loadOne(const QString& directory, SegmentKind kind);
+    std::optional<PictureError> loadOne(const std::vector<std::filesystem::path>& folders, SegmentKind kind);
 
     std::array<QPixmap, kSegmentKindCount> m_pictures;
 };

@@ -4,6 +4,7 @@
 #include "Announcer.h"
 #include "BoardLook.h"
 #include "CellGrid.h"
+#include "DataFiles.h"
 #include "DeadlineBudget.h"
 #include "DeductionReport.h"
 #include "DialogParts.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 namespace orbalux {
 
@@ -184,7 +186,7 @@ bool frmMain::startUp(const QString& pictureDirectory)
 
 std::optional<PictureError> frmMain::FillPictureStore(const QString& directory)
 {
-    return m_pictures.load(directory);
+    return directory.isEmpty() ? m_pictures.load(m_dataFolders) : m_pictures.load(directory);
 }
 
 void frmMain::cmdNewGame_Click()
@@ -202,6 +204,7 @@ void frmMain::mnNewGame_Click()
 void frmMain::startNewGame()
 {
     showBusyPointer();
+    m_keepMaximized = isMaximized();
     hide();
     if (m_dealDecidableOnly) {
         DeadlineBudget budget(kDeductionBudget);
@@ -346,6 +349,11 @@ void frmMain::setPlatform(const PlatformServices& platform)
     m_platform.emplace(platform);
 }
 
+void frmMain::setDataFolders(std::vector<std::filesystem::path> folders)
+{
+    m_dataFolders = std::move(folders);
+}
+
 // The quick help window is made when first wanted and only hidden afterwards.
 void frmMain::mnQuickHelp_Click()
 {
@@ -359,7 +367,8 @@ void frmMain::mnQuickHelp_Click()
 void frmMain::mnuDocumentation_Click()
 {
     if (m_platform)
-        openInstructions(m_platform->programs, m_messenger);
+        openInstructions(m_platform->programs, m_messenger,
+            findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string());
 }
 
 // A fresh box for every visit; it deletes itself once closed.
@@ -375,6 +384,21 @@ void frmMain::mnAbout_Click()
 void frmMain::mnExit_Click()
 {
     QCoreApplication::quit();
+}
+
+// A window manager may forget that the window was maximised when a new game hides it, and says
+// so only when it takes the window back, before the window is on screen again: that change is
+// the window manager's, not the player's, so the window asks to be maximised once more.
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !m_keepMaximized)
+        return;
+    const bool onScreen = windowHandle() && windowHandle()->isExposed();
+    if (!isMaximized() && !isMinimized() && !onScreen) {
+        m_keepMaximized = false;
+        showMaximized();
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

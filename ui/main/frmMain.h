@@ -13,7 +13,9 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <filesystem>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -38,6 +40,9 @@ public:
 
     /** The services that Help > About and Instructions use; they must outlive the window. */
     void setPlatform(const PlatformServices& platform);
+    /** Where start-up and Help > Instructions look for the game's files (see dataFolders());
+     *  the working directory alone until set. */
+    void setDataFolders(std::vector<std::filesystem::path> folders);
 
     /**
      * Reads the trace pictures from pictureDirectory (the working directory when empty) and
@@ -48,6 +53,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void cmdNewGame_Click();
@@ -96,6 +102,9 @@ private:
 
     PictureStore m_pictures;
     std::optional<PlatformServices> m_platform;
+    std::vector<std::filesystem::path> m_dataFolders{{}};
+    // Whether a new game found the window maximised before hiding it.
+    bool m_keepMaximized = false;
     frmOptions* m_frmOptions = nullptr;
     QPointer<frmQuick> m_frmQuick;
     CellGrid* m_msfGrid = nullptr;

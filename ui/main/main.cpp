@@ -1,5 +1,6 @@
 #include "AppIcon.h"
 #include "ClockSeededRandom.h"
+#include "DataFiles.h"
 #include "QtMessenger.h"
 #include "SystemPlatform.h"
 #include "TimeOfDayClock.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     orbalux::SystemPlatform platform;
     orbalux::frmMain window(messenger, random, clock);
     window.setPlatform(platform.services());
+    window.setDataFolders(orbalux::dataFolders(QCoreApplication::applicationDirPath().toStdU16String()));
     if (!window.startUp())
         return 1;
     return QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,25 @@ TEST_F(CellGridClick, APressBeforeTheGridChangesShapeClicksNothing)
     m_grid.setCells(6, 6, {});
     QTest::mouseRelease(&m_grid, Qt::LeftButton, {}, centreOf(4, 4));
     EXPECT_TRUE(clicks().empty());
+}
+
+// Through the window, so that Qt itself turns the second quick press into a double-click, as it
+// does for a player's mouse: press, release, double-click, release.
+TEST_F(CellGridClick, ADoubleClickIsOneClickAndTwoSlowClicksAreTwo)
+{
+    m_grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_grid));
+    QWindow* window = m_grid.windowHandle();
+
+    QTest::mouseDClick(window, Qt::LeftButton, {}, centreOf(0, 3));
+    ASSERT_EQ(m_clicked.size(), 1);
+    EXPECT_EQ(m_clicked[0][0].toInt(), 0);
+    EXPECT_EQ(m_clicked[0][1].toInt(), 3);
+
+    // QTest spaces clicks a double-click interval apart.
+    QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(4, 4));
+    QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(4, 4));
+    EXPECT_EQ(m_clicked.size(), 3);
 }
 
 } // namespace

@@ -122,6 +122,30 @@ TEST_F(PictureStoreFolder, EmptyDirectoryMeansTheWorkingDirectory)
     EXPECT_TRUE(m_store.picture(SegmentKind::VBar).isNull());
 }
 
+// The folder of the fixture comes first, then the shipped pictures, as a working directory
+// comes before the installed data folder.
+TEST_F(PictureStoreFolder, EachPictureComesFromTheFirstFolderHoldingIt)
+{
+    QImage own(27, 27, QImage::Format_RGB32);
+    own.fill(Qt::green);
+    ASSERT_TRUE(own.save(path(SegmentKind::HBar), "BMP"));
+    const std::vector<std::filesystem::path> folders{m_folder.path().toStdString(), kAssets.toStdString()};
+    EXPECT_FALSE(m_store.load(folders));
+    EXPECT_EQ(m_store.picture(SegmentKind::HBar).toImage().pixelColor(0, 0), QColor(Qt::green));
+    for (const SegmentKind kind : kAllKinds)
+        EXPECT_FALSE(m_store.picture(kind).isNull());
+}
+
+TEST_F(PictureStoreFolder, AHostilePictureInALaterFolderIsStillRefused)
+{
+    QTemporaryDir later;
+    QFile bad(later.filePath(PictureStore::fileName(SegmentKind::CrossBar)));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("no picture");
+    bad.close();
+    EXPECT_EQ(m_store.load({m_folder.path().toStdString(), later.path().toStdString()}), kInvalid);
+}
+
 TEST_F(PictureStoreFolder, FormatComesFromTheContentNotTheName)
 {
     QImage png(27, 27, QImage::Format_ARGB32);

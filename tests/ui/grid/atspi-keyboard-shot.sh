@@ -6,17 +6,10 @@ set -eu
 program=$1
 assets=$2
 here=$(dirname "$0")
-work=$(mktemp -d)
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$here/../../support/desktop.sh"
 
 cp "$assets"/*.bmp "$work"/
-(cd "$work" && exec "$program") &
-game_pid=$!
+start_in "$work" "$program"
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
@@ -27,7 +20,8 @@ sed -n 1p "$work/before"
     fail "the top row reads wrong"
 [ "$(sed -n 5p "$work/before" | cut -d'|' -f5)" = " /row 4, column 4 " ] || fail "field cells read wrong"
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orbalux$' | head -n 1)
+window=$(wait_for_window '^Orbalux$')
+[ -n "$window" ] || { echo "FAIL: no game window"; exit 1; }
 xdotool windowfocus --sync "$window"
 xdotool key Right space
 # The keys reach the program in its own time; the cell reads as a bare border until the shot lands.

@@ -2,6 +2,13 @@
 #include "PlatformFakes.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -184,6 +191,49 @@ TEST_F(MainWindowTest, HelpItemsReachTheirWindowsAndLeaveTheGameAlone)
     ASSERT_EQ(platform.programs.started.size(), 1u);
     EXPECT_EQ(platform.programs.started[0].arguments, std::vector<std::string>{"Instruct.doc"});
     EXPECT_EQ(board(), before);
+}
+
+TEST_F(MainWindowTest, MenuItemsKeepTheirAccessKeysAndShowTheDesktopShortcuts)
+{
+    std::map<QString, QKeySequence> shortcuts;
+    for (const QAction* menu : window.menuBar()->actions()) {
+        for (const QAction* item : menu->menu()->actions())
+            shortcuts[item->text()] = item->shortcut();
+    }
+    EXPECT_EQ(shortcuts.at("&New Game"), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(shortcuts.at("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(shortcuts.at("&Quick Help"), QKeySequence(QStringLiteral("F1")));
+    for (const char* plain : {"&Settings", "&Instructions", "&About", "Are My Shots &Enough?", "&Check My Marks"})
+        EXPECT_TRUE(shortcuts.at(plain).isEmpty()) << plain;
+}
+
+TEST_F(MainWindowTest, CtrlNAsksForANewGameFromAnywhereInTheWindow)
+{
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    messenger.answers = {false};
+    QTest::keyClick(play.child<QPushButton>("cmdSolved"), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(messenger.asked, std::vector<std::string>{"You are already in a game.  Do you want to start a new game?"});
+}
+
+TEST_F(MainWindowTest, InstructionsMissingHereOpenFromTheDataFolders)
+{
+    testing::FakePlatform platform;
+    platform.programs.installed.insert("xdg-open");
+    window.setPlatform(platform.services());
+    QTemporaryDir data;
+    QFile document(data.filePath(QStringLiteral("Instruct.doc")));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.close();
+
+    window.setDataFolders({{}, "/nonexistent", data.path().toStdString()});
+    play.trigger("mnuDocumentation");
+    window.setDataFolders({{}, "/nonexistent"});
+    play.trigger("mnuDocumentation");
+
+    ASSERT_EQ(platform.programs.started.size(), 2u);
+    EXPECT_EQ(platform.programs.started[0].arguments, std::vector<std::string>{document.fileName().toStdString()});
+    EXPECT_EQ(platform.programs.started[1].arguments, std::vector<std::string>{"Instruct.doc"});
 }
 
 } // namespace
