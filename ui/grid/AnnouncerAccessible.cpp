@@ -7,7 +7,7 @@
 
 namespace orbalux {
 
-AnnouncerAccessible::AnnouncerAccessible(Announcer* announcer) : QAccessibleObject(announcer)
+AnnouncerAccessible::AnnouncerAccessible(Announcer* announcer) : ChildlessAccessible(announcer)
 {
 }
 
@@ -35,20 +35,8 @@ QAccessibleInterface* AnnouncerAccessible::parent() const
     return QAccessible::queryAccessibleInterface(announcer()->parent());
 }
 
-QAccessibleInterface* AnnouncerAccessible::child(int) const
-{
-    return nullptr;
-}
 
-int AnnouncerAccessible::childCount() const
-{
-    return 0;
-}
 
-int AnnouncerAccessible::indexOfChild(const QAccessibleInterface*) const
-{
-    return -1;
-}
 
 QString AnnouncerAccessible::text(QAccessible::Text t) const
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChildlessAccessible.h"
+
 #include <QAccessibleObject>
 
 namespace orbalux {
@@ -10,7 +12,7 @@ class Announcer;
  * An Announcer for screen readers: a notification named by the last announcement, held by the
  * announcer's window but taking no room on it.
  */
-class AnnouncerAccessible : public QAccessibleObject {
+class AnnouncerAccessible : public ChildlessAccessible<QAccessibleObject> {
 public:
     explicit AnnouncerAccessible(Announcer* announcer);
 
@@ -20,9 +22,6 @@ public:
     // No children and no place on screen; its window's accessible object is its parent.
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;

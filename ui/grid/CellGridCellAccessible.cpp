@@ -31,30 +31,14 @@ QWindow* CellGridCellAccessible::window() const
     return m_grid ? m_grid->window()->windowHandle() : nullptr;
 }
 
-QAccessibleInterface* CellGridCellAccessible::childAt(int, int) const
-{
-    return nullptr;
-}
 
 QAccessibleInterface* CellGridCellAccessible::parent() const
 {
     return m_grid ? QAccessible::queryAccessibleInterface(m_grid) : nullptr;
 }
 
-QAccessibleInterface* CellGridCellAccessible::child(int) const
-{
-    return nullptr;
-}
 
-int CellGridCellAccessible::childCount() const
-{
-    return 0;
-}
 
-int CellGridCellAccessible::indexOfChild(const QAccessibleInterface*) const
-{
-    return -1;
-}
 
 QString CellGridCellAccessible::text(QAccessible::Text t) const
 {

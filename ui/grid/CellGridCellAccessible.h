@@ -2,6 +2,8 @@
 
 #include "CellPos.h"
 
+#include "ChildlessAccessible.h"
+
 #include <QAccessibleInterface>
 #include <QPointer>
 
@@ -15,7 +17,8 @@ class CellGrid;
  * Reads the grid live, so it always tells what the grid shows now; invalid once its cell
  * is off the board or the grid is gone.
  */
-class CellGridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class CellGridCellAccessible : public ChildlessAccessible<QAccessibleInterface>,
+                               public QAccessibleTableCellInterface {
 public:
     /** Cell cell of grid; the grid may go away first. */
     CellGridCellAccessible(CellGrid* grid, CellPos cell);
@@ -24,11 +27,7 @@ public:
     bool isValid() const override;
     QObject* object() const override;
     QWindow* window() const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString& text) override;
     QRect rect() const override;
