@@ -2,7 +2,6 @@
 
 #include "DeflectionLetter.h"
 
-#include <QStringList>
 #include <QToolTip>
 
 namespace orbalux {
@@ -19,13 +18,13 @@ const QColor kYellow(0xFFFF00);
 // Some desktops (and the offscreen platform) report no tool-tip colour at all.
 constexpr QRgb kPaleToolTip = 0xFFFFE1;
 
-QString sideOf(const Board& board, CellPos pos)
+QLatin1String sideOf(const Board& board, CellPos pos)
 {
     if (pos.row == 0)
-        return QStringLiteral("top");
+        return QLatin1String("top");
     if (pos.row == board.edge())
-        return QStringLiteral("bottom");
-    return pos.column == 0 ? QStringLiteral("left") : QStringLiteral("right");
+        return QLatin1String("bottom");
+    return pos.column == 0 ? QLatin1String("left") : QLatin1String("right");
 }
 
 // Counted along the side from the top or the left, as the player moves along it.
@@ -50,8 +49,8 @@ QString borderResult(const Board& board, const Cell& cell)
 CellLook borderLook(const Board& board, CellPos pos)
 {
     const Cell& cell = board.cell(pos);
-    const QString description = QStringLiteral("%1 border %2").arg(sideOf(board, pos)).arg(placeAlongSide(board, pos))
-        + borderResult(board, cell);
+    const QString description = sideOf(board, pos) + QLatin1String(" border ")
+        + QString::number(placeAlongSide(board, pos)) + borderResult(board, cell);
     switch (cell.shot) {
     case ShotMark::Hit: return {QStringLiteral("H"), kRed, true, cell.trace, description};
     case ShotMark::Reflection: return {QStringLiteral("R"), kYellow, true, cell.trace, description};
@@ -63,18 +62,30 @@ CellLook borderLook(const Board& board, CellPos pos)
     return {number, kAqua, true, cell.trace, description};
 }
 
-CellLook fieldLook(const Board& board, CellPos pos)
+// Every board redraw describes every cell, so the words are put together without formatting.
+CellLook fieldLook(const Board& board, CellPos pos, const QColor& field)
 {
     const Cell& cell = board.cell(pos);
-    QStringList description{cellPlace(board, pos)};
+    QString description = cellPlace(board, pos);
     if (cell.atomRevealed)
-        description << QStringLiteral("atom");
+        description += QLatin1String(", atom");
     if (cell.marked)
-        description << QStringLiteral("marked");
+        description += QLatin1String(", marked");
     if (cell.trace != SegmentKind::None)
-        description << QStringLiteral("laser path");
-    return {cell.marked ? QStringLiteral("O") : QString(), cell.atomRevealed ? kBlue : toolTipColour(), true,
-        cell.trace, description.join(QStringLiteral(", "))};
+        description += QLatin1String(", laser path");
+    return {cell.marked ? QStringLiteral("O") : QString(), cell.atomRevealed ? kBlue : field, true, cell.trace,
+        description};
+}
+
+CellLook lookOf(const Board& board, CellPos pos, const QColor& field)
+{
+    switch (board.kindOf(pos)) {
+    case CellKind::Corner: return {QString(), kSilver, true, SegmentKind::None, cellPlace(board, pos)};
+    case CellKind::Border: return borderLook(board, pos);
+    case CellKind::Field: return fieldLook(board, pos, field);
+    case CellKind::Outside: break;
+    }
+    return {};
 }
 
 } // namespace
@@ -87,24 +98,18 @@ QColor toolTipColour()
 
 CellLook lookOf(const Board& board, CellPos pos)
 {
-    switch (board.kindOf(pos)) {
-    case CellKind::Corner: return {QString(), kSilver, true, SegmentKind::None, cellPlace(board, pos)};
-    case CellKind::Border: return borderLook(board, pos);
-    case CellKind::Field: return fieldLook(board, pos);
-    case CellKind::Outside: break;
-    }
-    return {};
+    return lookOf(board, pos, toolTipColour());
 }
 
 QString cellPlace(const Board& board, CellPos pos)
 {
     switch (board.kindOf(pos)) {
-    case CellKind::Field: return QStringLiteral("row %1, column %2").arg(pos.row).arg(pos.column);
+    case CellKind::Field:
+        return QLatin1String("row ") + QString::number(pos.row) + QLatin1String(", column ") + QString::number(pos.column);
     case CellKind::Corner:
-        return QStringLiteral("%1 %2 corner")
-            .arg(pos.row == 0 ? QStringLiteral("top") : QStringLiteral("bottom"),
-                pos.column == 0 ? QStringLiteral("left") : QStringLiteral("right"));
-    case CellKind::Border: return QStringLiteral("%1 %2").arg(sideOf(board, pos)).arg(placeAlongSide(board, pos));
+        return (pos.row == 0 ? QLatin1String("top ") : QLatin1String("bottom "))
+            + (pos.column == 0 ? QLatin1String("left corner") : QLatin1String("right corner"));
+    case CellKind::Border: return sideOf(board, pos) + QLatin1Char(' ') + QString::number(placeAlongSide(board, pos));
     case CellKind::Outside: break;
     }
     return {};
@@ -112,11 +117,12 @@ QString cellPlace(const Board& board, CellPos pos)
 
 std::vector<CellLook> looksOf(const Board& board)
 {
+    const QColor field = toolTipColour();
     std::vector<CellLook> looks;
     looks.reserve(static_cast<std::size_t>(board.side() * board.side()));
     for (std::int16_t row = 0; row < board.side(); ++row) {
         for (std::int16_t column = 0; column < board.side(); ++column)
-            looks.push_back(lookOf(board, {row, column}));
+            looks.push_back(lookOf(board, {row, column}, field));
     }
     return looks;
 }
