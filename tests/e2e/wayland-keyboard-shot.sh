@@ -36,17 +36,9 @@ start_in "$work" env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket 
 
 xdotool windowfocus --sync "$compositor"
 xdotool key Right space
-# The keys reach the program in its own time; the cell reads as a bare border until the shot lands.
-for _ in $(seq 100); do
-    "$read_board" >"$work/after"
-    entry=$(sed -n 1p "$work/after" | cut -d'|' -f2 | sed 's/^ *//; s/ *$//')
-    [ "$entry" != "/top border 1" ] && break
-    sleep 0.1
-done
+shot=yes
+entry_after_first_shot "$read_board" || shot=no
 import -window root "$work/shot.png" && cp "$work/shot.png" "${ORBALUX_WAYLAND_SHOT:-/dev/null}"
 echo "under Wayland, after Right and Space the entry cell reads $entry"
-case $entry in
-    "H/top border 1, hit" | "R/top border 1, reflection" | [a-z]"/top border 1, deflection "[a-z]", comes out at "*) ;;
-    *) fail "the entry cell reads $entry" ;;
-esac
+[ $shot = yes ] || fail "the entry cell reads $entry"
 exit $status

@@ -102,3 +102,20 @@ start_in() {
 wait_for_window() {
     timeout "${2:-20}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
 }
+
+# After Right and Space on a fresh board, waits until read_board (a program printing the board
+# row by row, as read-board.py does) shows a shot in the first top border cell, then sets entry
+# to what that cell reads and says whether it reads as a shot's result.
+entry_after_first_shot() {
+    # The keys reach the program in its own time; the cell reads as a bare border until then.
+    for _ in $(seq 200); do
+        "$1" >"$work/after"
+        entry=$(sed -n 1p "$work/after" | cut -d'|' -f2 | sed 's/^ *//; s/ *$//')
+        [ "$entry" != "/top border 1" ] && break
+        sleep 0.1
+    done
+    case $entry in
+        "H/top border 1, hit" | "R/top border 1, reflection" | [a-z]"/top border 1, deflection "[a-z]", comes out at "*) ;;
+        *) return 1 ;;
+    esac
+}
