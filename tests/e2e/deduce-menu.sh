@@ -7,21 +7,15 @@ set -eu
 program=$1
 assets=$2
 here=$(dirname "$0")
-work=$(mktemp -d)
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$here/../support/desktop.sh"
 
 cp "$assets"/*.bmp "$work"/
-(cd "$work" && exec "$program") &
-game_pid=$!
+start_in "$work" "$program"
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orbalux$' | head -n 1)
+window=$(wait_for_window '^Orbalux$')
+[ -n "$window" ] || { echo "FAIL: no game window"; exit 1; }
 xdotool windowfocus --sync "$window"
 # A shot from the top border, then a mark on the field below it.
 xdotool key Right space Down Down space

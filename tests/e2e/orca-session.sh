@@ -19,6 +19,7 @@ if [ -z "${ORBALUX_ORCA_WORK:-}" ]; then
     # dconf would be started on demand and write to the real settings store.
     export GSETTINGS_BACKEND=memory
     unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+    export ORBALUX_RUNTIME_DIR="$XDG_RUNTIME_DIR" ORBALUX_SESSION_BUS=1
     trap 'rm -rf "$ORBALUX_ORCA_WORK"' EXIT
     trap 'exit 1' INT TERM HUP
     status=0
@@ -26,54 +27,12 @@ if [ -z "${ORBALUX_ORCA_WORK:-}" ]; then
     exit $status
 fi
 
-work=$ORBALUX_ORCA_WORK
+. "$(dirname "$0")/../support/desktop.sh"
 log="$work/orca.log"
-started_pids=""
-# Children before their parents, so each is reaped by a parent still alive to do it: the
-# accessibility bus starts its registry daemon, which would be left a zombie otherwise.
-stop_tree() {
-    for child in $(pgrep -P "$1"); do stop_tree "$child"; done
-    kill "$1" 2>/dev/null || true
-}
-cleanup() {
-    # Newest first, so the game goes before the screen reader and the buses it talks over.
-    for pid in $started_pids; do stop_tree "$pid"; done
-    for pid in $started_pids; do
-        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$pid" 2>/dev/null || true
-    done
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-started() { started_pids="$1 $started_pids"; }
 
 fail() {
     echo "FAIL: $*"
     status=1
-}
-
-start_desktop() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    started $!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || { echo "the X server did not start"; exit 1; }
-    DISPLAY=":$(cat "$work/display")"
-    export DISPLAY
-    openbox --sm-disable >/dev/null 2>&1 &
-    started $!
-    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-}
-
-accessibility_bus_up() {
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
-}
-
-start_accessibility_bus() {
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    started $!
-    for _ in $(seq 100); do accessibility_bus_up && break; sleep 0.1; done
-    accessibility_bus_up || { echo "the accessibility bus did not start"; exit 1; }
 }
 
 # Orca refuses to start beside any other Orca of the same user, which would make two test runs
@@ -97,7 +56,7 @@ launcher["main"].__globals__["otherOrcas"] = lambda: []
 launcher["main"].__globals__["open"] = functools.partial(open, buffering=1)
 sys.exit(launcher["main"]())
 EOF
-    started $!
+    track $!
     for _ in $(seq 300); do grep -q "ORCA: Starting registry" "$log" 2>/dev/null && break; sleep 0.1; done
     grep -q "ORCA: Starting registry" "$log" 2>/dev/null || { echo "Orca did not start"; cat "$work/orca.out"; tail -n 20 "$log"; exit 1; }
     grep -q "SPEECH: Not available" "$log" || fail "Orca found a speech server"
@@ -107,15 +66,16 @@ EOF
 start_game() {
     program=$(realpath "$program")
     cp "$assets"/*.bmp "$work"/
-    (cd "$work" && QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$program" >"$work/game.out" 2>&1) &
-    started $!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orbalux$' | head -n 1)
+    start_in "$work" env QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program"
+    window=$(wait_for_window '^Orbalux$')
     [ -n "$window" ] || { echo "the game window did not appear"; exit 1; }
 }
 
 start_orca_session() {
-    start_desktop
-    start_accessibility_bus
+    # Orca follows the focus through window activation, which takes a window manager.
+    start_xvfb
+    start_openbox
+    start_atspi
     start_orca
     start_game
 }

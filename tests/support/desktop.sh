@@ -20,8 +20,15 @@ track() { started="$1 $started"; }
 
 alive() { [ -e "/proc/$1" ] && ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$1/stat" 2>/dev/null; }
 
+# Children before their parents, so each is reaped by a parent still alive to do it: the
+# accessibility bus starts daemons of its own, which would be left behind otherwise.
+stop_tree() {
+    for child in $(pgrep -P "$1"); do stop_tree "$child"; done
+    kill "$1" 2>/dev/null || true
+}
+
 end_started() {
-    for pid in $started; do kill "$pid" 2>/dev/null || true; done
+    for pid in $started; do stop_tree "$pid"; done
     for _ in $(seq 50); do
         left=""
         for pid in $started; do alive "$pid" && left="$left $pid"; done
