@@ -1,8 +1,8 @@
-#include "ClockSeededRandom.h"
+#include "game/Game.h"
+#include "game/PlaceAtoms.h"
+#include "game/TraceLaser.h"
+#include "platform/ClockSeededRandom.h"
 #include "FixedSeedRandom.h"
-#include "Game.h"
-#include "PlaceAtoms.h"
-#include "TraceLaser.h"
 
 #include <benchmark/benchmark.h>
 

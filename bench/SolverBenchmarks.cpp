@@ -2,10 +2,10 @@
 // player notices the slow fields, so each case solves a fixed set of fields once, times every
 // field on its own, and reports the distribution as counters (milliseconds and percentages).
 
-#include "BorderCell.h"
-#include "DeadlineBudget.h"
-#include "DecidableDeal.h"
-#include "DeductionSolver.h"
+#include "deduce/DeadlineBudget.h"
+#include "deduce/DecidableDeal.h"
+#include "deduce/DeductionSolver.h"
+#include "game/BorderCell.h"
 
 #include <benchmark/benchmark.h>
 

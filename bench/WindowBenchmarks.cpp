@@ -1,9 +1,9 @@
-#include "CellGrid.h"
-#include "ClockSeededRandom.h"
-#include "TimeOfDayClock.h"
+#include "grid/CellGrid.h"
+#include "main/frmMain.h"
+#include "platform/ClockSeededRandom.h"
+#include "platform/TimeOfDayClock.h"
+#include "settings/frmOptions.h"
 #include "YesMessenger.h"
-#include "frmMain.h"
-#include "frmOptions.h"
 
 #include <QAction>
 #include <QApplication>

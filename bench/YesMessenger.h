@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Messenger.h"
+#include "common/Messenger.h"
 
 namespace orbalux::bench {
 

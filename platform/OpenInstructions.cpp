@@ -1,4 +1,4 @@
-#include "OpenInstructions.h"
+#include "platform/OpenInstructions.h"
 
 #include <exception>
 
@@ -13,7 +13,7 @@ ProgramCommand instructionsCommand(const std::string& document)
 #endif
 }
 
-void openInstructions(ProgramStarter& programs, Messenger& messenger, const std::string& document)
+bool openInstructions(ProgramStarter& programs, const std::string& document)
 {
     const ProgramCommand command = instructionsCommand(document);
     bool started = false;
@@ -22,8 +22,7 @@ void openInstructions(ProgramStarter& programs, Messenger& messenger, const std:
     } catch (const std::exception&) {
         started = false;
     }
-    if (!started)
-        messenger.showMessage(kInstructionsHint);
+    return started;
 }
 
 } // namespace orbalux

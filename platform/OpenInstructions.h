@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Messenger.h"
-#include "ProgramStarter.h"
+#include "platform/ProgramStarter.h"
 
 #include <string>
 #include <vector>
@@ -10,10 +9,6 @@ namespace orbalux {
 
 /** The instructions document, looked for in the working directory. */
 inline const std::string kInstructionsFile = "Instruct.doc";
-
-/** What the player is told when nothing could be started to open the instructions. */
-inline const std::string kInstructionsHint =
-    "Open the file 'Instruct.doc' for detailed information about using this product.";
 
 /** A program and the arguments it is started with. */
 struct ProgramCommand {
@@ -24,7 +19,7 @@ struct ProgramCommand {
 /** The word processor on Windows, the desktop's own opener elsewhere, with document. */
 ProgramCommand instructionsCommand(const std::string& document = kInstructionsFile);
 
-/** Starts instructionsCommand(document) each time; shows kInstructionsHint when it cannot start. */
-void openInstructions(ProgramStarter& programs, Messenger& messenger, const std::string& document = kInstructionsFile);
+/** Starts instructionsCommand(document) each time; false when it cannot start. */
+bool openInstructions(ProgramStarter& programs, const std::string& document = kInstructionsFile);
 
 } // namespace orbalux

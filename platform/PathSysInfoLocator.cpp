@@ -1,4 +1,4 @@
-#include "PathSysInfoLocator.h"
+#include "platform/PathSysInfoLocator.h"
 
 #include <QStandardPaths>
 #include <QString>

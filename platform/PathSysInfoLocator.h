@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SysInfoLocator.h"
+#include "platform/SysInfoLocator.h"
 
 namespace orbalux {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProgramStarter.h"
-#include "SysInfoLocator.h"
+#include "platform/ProgramStarter.h"
+#include "platform/SysInfoLocator.h"
 
 namespace orbalux {
 

@@ -1,4 +1,4 @@
-#include "QtProgramStarter.h"
+#include "platform/QtProgramStarter.h"
 
 #include <QProcess>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "RegistrySysInfoLocator.h"
+#include "platform/RegistrySysInfoLocator.h"
 
-#include "GetKeyValue.h"
+#include "platform/GetKeyValue.h"
 
 namespace orbalux {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileLookup.h"
-#include "Registry.h"
-#include "SysInfoLocator.h"
+#include "platform/FileLookup.h"
+#include "platform/Registry.h"
+#include "platform/SysInfoLocator.h"
 
 namespace orbalux {
 

@@ -1,14 +1,13 @@
-#include "StartSysInfo.h"
+#include "platform/StartSysInfo.h"
 
 #include <optional>
 
 namespace orbalux {
 
-void StartSysInfo(const PlatformServices& platform, Messenger& messenger)
+bool StartSysInfo(const PlatformServices& platform)
 {
     const std::optional<std::string> tool = platform.sysInfo.locate();
-    if (!tool || !platform.programs.start(*tool, {}))
-        messenger.showMessage(kSysInfoUnavailable);
+    return tool && platform.programs.start(*tool, {});
 }
 
 } // namespace orbalux

@@ -1,13 +1,13 @@
-#include "SystemPlatform.h"
+#include "platform/SystemPlatform.h"
 
 #ifdef _WIN32
-#include "RegistrySysInfoLocator.h"
-#include "WindowsFileLookup.h"
-#include "WindowsProgramStarter.h"
-#include "WindowsRegistry.h"
+#include "platform/RegistrySysInfoLocator.h"
+#include "platform/WindowsFileLookup.h"
+#include "platform/WindowsProgramStarter.h"
+#include "platform/WindowsRegistry.h"
 #else
-#include "PathSysInfoLocator.h"
-#include "QtProgramStarter.h"
+#include "platform/PathSysInfoLocator.h"
+#include "platform/QtProgramStarter.h"
 #endif
 
 namespace orbalux {

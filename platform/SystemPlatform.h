@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileLookup.h"
-#include "PlatformServices.h"
-#include "Registry.h"
+#include "platform/FileLookup.h"
+#include "platform/PlatformServices.h"
+#include "platform/Registry.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "WindowsCommandLine.h"
+#include "platform/WindowsCommandLine.h"
 
 namespace orbalux {
 

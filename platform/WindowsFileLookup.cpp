@@ -1,6 +1,6 @@
 #ifdef _WIN32
 
-#include "WindowsFileLookup.h"
+#include "platform/WindowsFileLookup.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileLookup.h"
+#include "platform/FileLookup.h"
 
 namespace orbalux {
 

@@ -1,8 +1,8 @@
 #ifdef _WIN32
 
-#include "WindowsProgramStarter.h"
+#include "platform/WindowsProgramStarter.h"
 
-#include "WindowsCommandLine.h"
+#include "platform/WindowsCommandLine.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

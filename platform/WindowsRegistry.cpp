@@ -1,6 +1,6 @@
 #ifdef _WIN32
 
-#include "WindowsRegistry.h"
+#include "platform/WindowsRegistry.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

@@ -1,8 +1,8 @@
 // The real main window with atoms that fall in the same places every game, so a script playing
 // by keyboard knows where its shots hit, reflect and deflect.
-#include "TimeOfDayClock.h"
-#include "QtMessenger.h"
-#include "frmMain.h"
+#include "main/frmMain.h"
+#include "main/QtMessenger.h"
+#include "platform/TimeOfDayClock.h"
 
 #include <QApplication>
 

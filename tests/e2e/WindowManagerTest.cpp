@@ -1,7 +1,7 @@
-#include "CellGrid.h"
+#include "grid/CellGrid.h"
+#include "main/frmMain.h"
+#include "settings/frmOptions.h"
 #include "TestDoubles.h"
-#include "frmMain.h"
-#include "frmOptions.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "Board.h"
+#include "game/Board.h"
 
 #include <gtest/gtest.h>
 

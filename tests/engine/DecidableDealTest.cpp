@@ -1,6 +1,6 @@
-#include "BorderCell.h"
-#include "DecidableDeal.h"
-#include "StepBudget.h"
+#include "deduce/DecidableDeal.h"
+#include "deduce/StepBudget.h"
+#include "game/BorderCell.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>

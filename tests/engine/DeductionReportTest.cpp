@@ -1,7 +1,8 @@
-#include "DeadlineBudget.h"
-#include "DecidableDeal.h"
-#include "DeductionReport.h"
-#include "StepBudget.h"
+#include "deduce/DeadlineBudget.h"
+#include "deduce/DecidableDeal.h"
+#include "deduce/DeductionReport.h"
+#include "deduce/GameDeduction.h"
+#include "deduce/StepBudget.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>
@@ -33,16 +34,16 @@ TEST(DeductionReport, AGameAsksAboutItsOwnBoardAndAtoms)
 {
     Game game = gameWith(kCornerAtom);
     DeadlineBudget budget(std::chrono::seconds(2));
-    EXPECT_EQ(game.deduceField(budget).verdict, Verdict::Several);
+    EXPECT_EQ(deduceField(game, budget).verdict, Verdict::Several);
     for (std::int16_t i = 1; i <= 4; ++i) {
         game.Shoot({0, i}, false);
         game.Shoot({i, 0}, false);
     }
-    const Deduction decided = game.deduceField(budget);
+    const Deduction decided = deduceField(game, budget);
     ASSERT_EQ(decided.verdict, Verdict::Unique);
     EXPECT_EQ(decided.examples.front(), game.AtomMap());
     StepBudget none(0);
-    EXPECT_EQ(game.deduceField(none).verdict, Verdict::Unknown);
+    EXPECT_EQ(deduceField(game, none).verdict, Verdict::Unknown);
 }
 
 TEST(DeductionReport, ChecksTheMarksAgainstEveryShotAndNamesTheCellsThatDisagree)
@@ -51,16 +52,16 @@ TEST(DeductionReport, ChecksTheMarksAgainstEveryShotAndNamesTheCellsThatDisagree
     game.Shoot(at(0, 1), false); // H at 1
     game.Shoot(at(0, 2), false); // R at 2
     game.Shoot(at(3, 0), false); // straight across: deflection from 14 out at 7
-    EXPECT_EQ(marksCheckText(game.checkMarks(), 4, game.MarkedCount(), game.AtomCount()),
+    EXPECT_EQ(marksCheckText(checkMarks(game), 4, game.MarkedCount(), game.AtomCount()),
         "Your marks disagree with 2 of your shots.\n"
         "Border cell 1: your marks give a deflection out at 12, the board shows a hit.\n"
         "Border cell 2: your marks give a deflection out at 11, the board shows a reflection.\n"
         "You have 0 marks for 1 atom.");
     game.ToggleMark(at(1, 1));
-    EXPECT_EQ(marksCheckText(game.checkMarks(), 4, game.MarkedCount(), game.AtomCount()),
+    EXPECT_EQ(marksCheckText(checkMarks(game), 4, game.MarkedCount(), game.AtomCount()),
         "Your marks agree with every shot on the board.");
     game.ToggleMark(at(3, 2));
-    EXPECT_EQ(marksCheckText(game.checkMarks(), 4, game.MarkedCount(), game.AtomCount()),
+    EXPECT_EQ(marksCheckText(checkMarks(game), 4, game.MarkedCount(), game.AtomCount()),
         "Your marks disagree with 1 of your shots.\n"
         "Border cell 7: your marks give a hit, the board shows a deflection out at 14.\n"
         "You have 2 marks for 1 atom.");
@@ -107,9 +108,10 @@ TEST(DecidableDeals, DealAgainUntilEveryBorderShotWouldDecideTheField)
         draws.push_back(draw);
     testing::SequenceRandom random;
     random.queue(draws);
-    const GameSettings settings = GameSettings{}.withGridSize(4).withAtomCount(5);
-    DeadlineBudget budget(std::chrono::seconds(2));
-    const Game game = Game::dealtDecidable(settings, random, 10, budget);
+    GameSettings settings = GameSettings{}.withGridSize(4).withAtomCount(5);
+    settings.DealDecidableOnly = true;
+    StepBudget budget(10'000'000);
+    const Game game = dealGame(settings, random, budget, 10);
     EXPECT_EQ(game.AtomMap(), decidable);
     EXPECT_EQ(game.AtomCount(), 5);
     EXPECT_EQ(random.reseeds, 2);

@@ -1,8 +1,8 @@
-#include "BorderCell.h"
-#include "DecidableDeal.h"
-#include "DeductionSolver.h"
-#include "TraceLaser.h"
-#include "StepBudget.h"
+#include "deduce/DecidableDeal.h"
+#include "deduce/DeductionSolver.h"
+#include "deduce/StepBudget.h"
+#include "game/BorderCell.h"
+#include "game/TraceLaser.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>

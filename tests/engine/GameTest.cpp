@@ -1,5 +1,5 @@
-#include "DeflectionLetter.h"
-#include "Game.h"
+#include "game/DeflectionLetter.h"
+#include "game/Game.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "DecidableDeal.h"
-#include "MarksCheck.h"
+#include "deduce/DecidableDeal.h"
+#include "deduce/MarksCheck.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "BorderCell.h"
-#include "TraceLaser.h"
-#include "PartialWalk.h"
+#include "deduce/PartialWalk.h"
+#include "game/BorderCell.h"
+#include "game/TraceLaser.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,7 @@
-#include "ClockSeededRandom.h"
-#include "PlaceAtoms.h"
+#include "game/PlaceAtoms.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 namespace orbalux {
 namespace {
@@ -58,46 +55,6 @@ TEST(PlaceAtoms, MoreAtomsThanCellsFillTheFieldInsteadOfSpinning)
     const AtomDeal deal = PlaceAtoms(4, 400, random);
     EXPECT_EQ(deal.AtomMap.count(), 16);
     EXPECT_EQ(deal.placed, 16);
-}
-
-TEST(PlaceAtoms, KeepsEveryAtomInsideTheFieldItWasAskedFor)
-{
-    ClockSeededRandom random;
-    for (int round = 0; round < 50; ++round) {
-        const AtomDeal deal = PlaceAtoms(8, 15, random);
-        ASSERT_EQ(deal.AtomMap.count(), 15);
-        ASSERT_TRUE(onlyInsideField(deal.AtomMap, 8));
-    }
-}
-
-std::array<float, 8> drawsAfterReseed(ClockSeededRandom& random)
-{
-    random.reseed();
-    std::array<float, 8> draws{};
-    for (float& draw : draws)
-        draw = random.next();
-    return draws;
-}
-
-// Two runs of the program, or two deals of one run, must not see the same atoms.
-TEST(ClockSeededRandom, EveryReseedStartsAFreshSequence)
-{
-    ClockSeededRandom first;
-    ClockSeededRandom second;
-    const auto firstDraws = drawsAfterReseed(first);
-    EXPECT_NE(firstDraws, drawsAfterReseed(second));
-    EXPECT_NE(firstDraws, drawsAfterReseed(first));
-}
-
-TEST(ClockSeededRandom, StaysInsideTheHalfOpenInterval)
-{
-    ClockSeededRandom random;
-    random.reseed();
-    for (int i = 0; i < 200000; ++i) {
-        const float value = random.next();
-        ASSERT_GE(value, 0.0f);
-        ASSERT_LT(value, 1.0f);
-    }
 }
 
 } // namespace

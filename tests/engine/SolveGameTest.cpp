@@ -1,5 +1,5 @@
-#include "Game.h"
-#include "Run.h"
+#include "game/Game.h"
+#include "game/Run.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "game/TraceLaser.h"
 #include "TestDoubles.h"
-#include "TraceLaser.h"
 
 #include <gtest/gtest.h>
 

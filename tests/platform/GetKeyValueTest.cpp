@@ -1,4 +1,4 @@
-#include "GetKeyValue.h"
+#include "platform/GetKeyValue.h"
 
 #include "PlatformFakes.h"
 

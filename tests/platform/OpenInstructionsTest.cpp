@@ -1,7 +1,6 @@
-#include "OpenInstructions.h"
+#include "platform/OpenInstructions.h"
 
 #include "PlatformFakes.h"
-#include "TestDoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +8,6 @@ namespace orbalux {
 namespace {
 
 using testing::FakePrograms;
-using testing::ScriptedMessenger;
-
-const std::vector<std::string> kHint = {
-    "Open the file 'Instruct.doc' for detailed information about using this product."};
 
 TEST(OpenInstructionsTest, CommandHandsTheBareDocumentNameToTheOpener)
 {
@@ -25,36 +20,30 @@ TEST(OpenInstructionsTest, CommandHandsTheBareDocumentNameToTheOpener)
     EXPECT_EQ(command.arguments, std::vector<std::string>{"Instruct.doc"});
 }
 
-TEST(OpenInstructionsTest, OpenerMissingShowsTheHint)
+TEST(OpenInstructionsTest, OpenerMissingOrThrowingIsAFailure)
 {
     FakePrograms programs;
-    ScriptedMessenger messenger;
-    openInstructions(programs, messenger);
+    EXPECT_FALSE(openInstructions(programs));
     EXPECT_EQ(programs.attempts, 1);
-    EXPECT_EQ(messenger.shown, kHint);
 
     programs.throwOnStart = true;
-    openInstructions(programs, messenger);
-    EXPECT_EQ(messenger.shown.size(), 2u);
+    EXPECT_FALSE(openInstructions(programs));
 }
 
 // Whether the opener then finds the document is its own business.
-TEST(OpenInstructionsTest, OpenerPresentShowsNothing)
+TEST(OpenInstructionsTest, OpenerPresentIsASuccess)
 {
     FakePrograms programs;
     programs.installed = {instructionsCommand().program};
-    ScriptedMessenger messenger;
-    openInstructions(programs, messenger);
-    EXPECT_TRUE(messenger.shown.empty());
+    EXPECT_TRUE(openInstructions(programs));
 }
 
 TEST(OpenInstructionsTest, EveryCommandStartsTheOpenerAgain)
 {
     FakePrograms programs;
     programs.installed = {instructionsCommand().program};
-    ScriptedMessenger messenger;
     for (int time = 0; time < 3; ++time)
-        openInstructions(programs, messenger);
+        openInstructions(programs);
     ASSERT_EQ(programs.started.size(), 3u);
     for (const auto& start : programs.started)
         EXPECT_EQ(start.arguments, std::vector<std::string>{"Instruct.doc"});

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "FileLookup.h"
-#include "PlatformServices.h"
-#include "ProgramStarter.h"
-#include "Registry.h"
-#include "SysInfoLocator.h"
+#include "platform/FileLookup.h"
+#include "platform/PlatformServices.h"
+#include "platform/ProgramStarter.h"
+#include "platform/Registry.h"
+#include "platform/SysInfoLocator.h"
 
 #include <algorithm>
 #include <map>

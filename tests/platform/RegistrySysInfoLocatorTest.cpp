@@ -1,4 +1,4 @@
-#include "RegistrySysInfoLocator.h"
+#include "platform/RegistrySysInfoLocator.h"
 
 #include "PlatformFakes.h"
 

@@ -1,7 +1,6 @@
-#include "StartSysInfo.h"
+#include "platform/StartSysInfo.h"
 
 #include "PlatformFakes.h"
-#include "TestDoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -9,44 +8,37 @@ namespace orbalux {
 namespace {
 
 using testing::FakePlatform;
-using testing::ScriptedMessenger;
-
-const std::vector<std::string> kUnavailable = {"System Information Is Unavailable At This Time"};
 
 class StartSysInfoTest : public ::testing::Test {
 protected:
-    void run() { StartSysInfo(platform.services(), messenger); }
+    bool run() { return StartSysInfo(platform.services()); }
 
     FakePlatform platform;
-    ScriptedMessenger messenger;
 };
 
 TEST_F(StartSysInfoTest, FoundToolIsStartedOnceWithoutArguments)
 {
     platform.sysInfo.found = "C:\\Program Files\\Info\\msinfo32.exe";
     platform.programs.installed = {"C:\\Program Files\\Info\\msinfo32.exe"};
-    run();
+    EXPECT_TRUE(run());
     ASSERT_EQ(platform.programs.started.size(), 1u);
     EXPECT_EQ(platform.programs.started[0].program, "C:\\Program Files\\Info\\msinfo32.exe");
     EXPECT_TRUE(platform.programs.started[0].arguments.empty());
     EXPECT_EQ(platform.programs.attempts, 1);
     EXPECT_EQ(platform.sysInfo.lookups, 1);
-    EXPECT_TRUE(messenger.shown.empty());
 }
 
-TEST_F(StartSysInfoTest, NoToolShowsMessageOnceAndStartsNothing)
+TEST_F(StartSysInfoTest, NoToolIsAFailureAndStartsNothing)
 {
-    run();
+    EXPECT_FALSE(run());
     EXPECT_EQ(platform.programs.attempts, 0);
-    EXPECT_EQ(messenger.shown, kUnavailable);
 }
 
-TEST_F(StartSysInfoTest, ToolThatDoesNotStartShowsMessageOnce)
+TEST_F(StartSysInfoTest, ToolThatDoesNotStartIsAFailure)
 {
     platform.sysInfo.found = "C:\\Gone\\msinfo32.exe";
-    run();
+    EXPECT_FALSE(run());
     EXPECT_EQ(platform.programs.attempts, 1);
-    EXPECT_EQ(messenger.shown, kUnavailable);
 }
 
 } // namespace

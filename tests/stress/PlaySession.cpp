@@ -1,9 +1,9 @@
 #include "PlaySession.h"
 
-#include "DecidableDeal.h"
-#include "DeductionSolver.h"
-#include "DeflectionLetter.h"
-#include "StepBudget.h"
+#include "deduce/DecidableDeal.h"
+#include "deduce/DeductionSolver.h"
+#include "deduce/StepBudget.h"
+#include "game/DeflectionLetter.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "main/frmMain.h"
 #include "MainWindowDriver.h"
+#include "ScriptedMessenger.h"
 #include "TestDoubles.h"
 #include "WindowView.h"
-#include "frmMain.h"
 
 #include <QPoint>
 

@@ -1,7 +1,7 @@
 #include "WindowView.h"
 
-#include "DeflectionLetter.h"
-#include "Game.h"
+#include "game/DeflectionLetter.h"
+#include "game/Game.h"
 
 #include <map>
 #include <set>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AtomLayout.h"
-#include "CellLook.h"
-#include "CellPos.h"
+#include "game/AtomLayout.h"
+#include "game/CellPos.h"
+#include "grid/CellLook.h"
 #include "MainWindowDriver.h"
 
 #include <QString>

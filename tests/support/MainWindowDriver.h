@@ -1,9 +1,10 @@
 #pragma once
 
-#include "CellGrid.h"
+#include "grid/CellGrid.h"
+#include "main/frmMain.h"
+#include "settings/frmOptions.h"
+#include "ScriptedMessenger.h"
 #include "TestDoubles.h"
-#include "frmMain.h"
-#include "frmOptions.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,38 +1,17 @@
 #pragma once
 
-#include "AtomLayout.h"
-#include "Clock.h"
-#include "Game.h"
-#include "GameSettings.h"
-#include "Messenger.h"
-#include "RandomSource.h"
+#include "game/AtomLayout.h"
+#include "game/Clock.h"
+#include "game/Game.h"
+#include "game/GameSettings.h"
+#include "game/RandomSource.h"
 
 #include <cstdint>
-#include <deque>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace orbalux::testing {
-
-/** Records every message and answers questions from a script (Yes when it runs dry). */
-class ScriptedMessenger : public Messenger {
-public:
-    void showMessage(const std::string& text) override { shown.push_back(text); }
-    bool askYesNo(const std::string& text) override
-    {
-        asked.push_back(text);
-        if (answers.empty())
-            return true;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::vector<std::string> shown;
-    std::vector<std::string> asked;
-    std::deque<bool> answers;
-};
 
 /** A clock that reads whatever the test sets. */
 class FixedClock : public Clock {

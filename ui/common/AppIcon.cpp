@@ -1,4 +1,4 @@
-#include "AppIcon.h"
+#include "common/AppIcon.h"
 
 namespace orbalux {
 

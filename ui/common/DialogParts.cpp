@@ -1,6 +1,6 @@
-#include "DialogParts.h"
+#include "common/DialogParts.h"
 
-#include "Twips.h"
+#include "common/Twips.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "Announcer.h"
+#include "grid/Announcer.h"
 
-#include "AnnouncerAccessible.h"
+#include "grid/AnnouncerAccessible.h"
 
 #include <QAccessible>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "AnnouncerAccessible.h"
+#include "grid/AnnouncerAccessible.h"
 
-#include "Announcer.h"
+#include "grid/Announcer.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -34,9 +34,6 @@ QAccessibleInterface* AnnouncerAccessible::parent() const
 {
     return QAccessible::queryAccessibleInterface(announcer()->parent());
 }
-
-
-
 
 QString AnnouncerAccessible::text(QAccessible::Text t) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChildlessAccessible.h"
+#include "grid/ChildlessAccessible.h"
 
 #include <QAccessibleObject>
 

@@ -1,6 +1,6 @@
-#include "BoardLook.h"
+#include "grid/BoardLook.h"
 
-#include "DeflectionLetter.h"
+#include "game/DeflectionLetter.h"
 
 #include <QToolTip>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Board.h"
-#include "CellLook.h"
+#include "game/Board.h"
+#include "grid/CellLook.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "CellGrid.h"
+#include "grid/CellGrid.h"
 
-#include "CellGridAccessible.h"
-#include "PictureStore.h"
+#include "grid/CellGridAccessible.h"
+#include "grid/PictureStore.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

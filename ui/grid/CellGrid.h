@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CellLook.h"
-#include "CellPos.h"
+#include "game/CellPos.h"
+#include "grid/CellLook.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "CellGridAccessible.h"
+#include "grid/CellGridAccessible.h"
 
-#include "CellGrid.h"
-#include "CellGridCellAccessible.h"
+#include "grid/CellGrid.h"
+#include "grid/CellGridCellAccessible.h"
 
 namespace orbalux {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellPos.h"
+#include "game/CellPos.h"
 
 #include <QAccessibleWidget>
 

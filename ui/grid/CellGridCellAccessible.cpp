@@ -1,6 +1,6 @@
-#include "CellGridCellAccessible.h"
+#include "grid/CellGridCellAccessible.h"
 
-#include "CellGrid.h"
+#include "grid/CellGrid.h"
 
 #include <QWindow>
 
@@ -31,14 +31,10 @@ QWindow* CellGridCellAccessible::window() const
     return m_grid ? m_grid->window()->windowHandle() : nullptr;
 }
 
-
 QAccessibleInterface* CellGridCellAccessible::parent() const
 {
     return m_grid ? QAccessible::queryAccessibleInterface(m_grid) : nullptr;
 }
-
-
-
 
 QString CellGridCellAccessible::text(QAccessible::Text t) const
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CellPos.h"
+#include "game/CellPos.h"
 
-#include "ChildlessAccessible.h"
+#include "grid/ChildlessAccessible.h"
 
 #include <QAccessibleInterface>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SegmentKind.h"
+#include "game/SegmentKind.h"
 
 #include <QColor>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "PictureStore.h"
+#include "grid/PictureStore.h"
 
-#include "DataFiles.h"
+#include "platform/DataFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "frmAbout.h"
+#include "help/frmAbout.h"
 
-#include "AppIcon.h"
-#include "DialogParts.h"
-#include "StartSysInfo.h"
-#include "Twips.h"
+#include "common/AppIcon.h"
+#include "common/DialogParts.h"
+#include "common/Twips.h"
+#include "platform/StartSysInfo.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,7 +18,6 @@ const QString kDescription = QStringLiteral(
     "A game of deduction for one player.  Atoms hide in a square field: fire lasers in from the border, "
     "read what comes back, and mark where the atoms must be.  The fewer shots, the better the score.");
 const QString kDisclaimer = QStringLiteral("Orbalux is free to play and to share, and it comes with no warranty.");
-
 
 QFrame* makeLine(QWidget* parent, const QColor& colour)
 {
@@ -80,7 +79,8 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::cmdSysInfo_Click()
 {
-    StartSysInfo(m_platform, m_messenger);
+    if (!StartSysInfo(m_platform))
+        m_messenger.showMessage("System Information Is Unavailable At This Time");
 }
 
 } // namespace orbalux

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Messenger.h"
-#include "PlatformServices.h"
+#include "common/Messenger.h"
+#include "platform/PlatformServices.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "frmQuick.h"
+#include "help/frmQuick.h"
 
-#include "CellGrid.h"
-#include "CellLook.h"
-#include "DialogParts.h"
-#include "Twips.h"
+#include "common/DialogParts.h"
+#include "common/Twips.h"
+#include "grid/CellGrid.h"
+#include "grid/CellLook.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -60,7 +60,6 @@ std::vector<CellLook> legendLooks()
 constexpr int kLabelLeft = 120;
 constexpr double kSmallestPointSize = 6.0;
 constexpr int kLabelWidth = 6375;
-
 
 bool fits(const QLabel& label, const QFont& font)
 {

@@ -1,6 +1,6 @@
-#include "Announcements.h"
+#include "main/Announcements.h"
 
-#include "BoardLook.h"
+#include "grid/BoardLook.h"
 
 namespace orbalux {
 

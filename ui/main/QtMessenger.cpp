@@ -1,4 +1,4 @@
-#include "QtMessenger.h"
+#include "main/QtMessenger.h"
 
 #include <QAbstractButton>
 #include <QApplication>

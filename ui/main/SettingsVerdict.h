@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsVisit.h"
+#include "settings/SettingsVisit.h"
 
 namespace orbalux {
 

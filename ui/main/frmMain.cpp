@@ -1,18 +1,19 @@
-#include "frmMain.h"
+#include "main/frmMain.h"
 
-#include "Announcements.h"
-#include "Announcer.h"
-#include "BoardLook.h"
-#include "CellGrid.h"
-#include "DataFiles.h"
-#include "DeadlineBudget.h"
-#include "DeductionReport.h"
-#include "DialogParts.h"
-#include "OpenInstructions.h"
-#include "SettingsVerdict.h"
-#include "frmAbout.h"
-#include "frmOptions.h"
-#include "frmQuick.h"
+#include "common/DialogParts.h"
+#include "deduce/DeadlineBudget.h"
+#include "deduce/DeductionReport.h"
+#include "deduce/GameDeduction.h"
+#include "grid/Announcer.h"
+#include "grid/BoardLook.h"
+#include "grid/CellGrid.h"
+#include "help/frmAbout.h"
+#include "help/frmQuick.h"
+#include "main/Announcements.h"
+#include "main/SettingsVerdict.h"
+#include "platform/DataFiles.h"
+#include "platform/OpenInstructions.h"
+#include "settings/frmOptions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,8 +31,6 @@ namespace {
 
 constexpr int kCellTwips = 400;
 // The deduction items answer within this, on the user-interface thread like "Solved!".
-constexpr std::chrono::seconds kDeductionBudget{2};
-constexpr int kMostDecidableDeals = 1000;
 const char* const kNewGameQuestion = "You are already in a game.  Do you want to start a new game?";
 const char* const kOverflowMessage =
     "You have choosen a grid size larger than what can fit on your screen.  Try using a smaller grid.";
@@ -206,12 +205,8 @@ void frmMain::startNewGame()
     showBusyPointer();
     m_keepMaximized = isMaximized();
     hide();
-    if (m_dealDecidableOnly) {
-        DeadlineBudget budget(kDeductionBudget);
-        m_game = Game::dealtDecidable(m_settings, m_random, kMostDecidableDeals, budget);
-    } else {
-        m_game = Game(m_settings, m_random);
-    }
+    DeadlineBudget budget(kDeductionBudget);
+    m_game = dealGame(m_settings, m_random, budget);
     showMessages(m_game.dealComplaints());
     m_resultsText = QString::fromStdString(m_game.instructionText());
     refresh();
@@ -314,7 +309,10 @@ void frmMain::mnSettings_Click()
     if (!m_frmOptions)
         return;
     const SettingsVisit visit = m_frmOptions->visit(m_settings);
+    // The deal choice is the Deduce menu's, not the dialog's, and the menu has the last word.
+    const bool dealDecidableOnly = m_settings.DealDecidableOnly;
     m_settings = visit.settings;
+    m_settings.DealDecidableOnly = dealDecidableOnly;
     const SettingsVerdict verdict = judgeSettingsVisit(m_SettingsChanged, visit, m_game.GameInProgress());
     m_SettingsChanged = verdict.SettingsChanged;
     if (verdict.askNewGame && m_messenger.askYesNo(kNewGameQuestion))
@@ -325,7 +323,7 @@ void frmMain::mnShotsEnough_Click()
 {
     showBusyPointer();
     DeadlineBudget budget(kDeductionBudget);
-    const Deduction deduction = m_game.deduceField(budget);
+    const Deduction deduction = deduceField(m_game, budget);
     showNormalPointer();
     m_messenger.showMessage(shotsEnoughText(deduction.verdict, m_game.AtomCount()));
 }
@@ -333,7 +331,7 @@ void frmMain::mnShotsEnough_Click()
 void frmMain::mnCheckMarks_Click()
 {
     showBusyPointer();
-    const std::vector<MarkDisagreement> disagreements = m_game.checkMarks();
+    const std::vector<MarkDisagreement> disagreements = checkMarks(m_game);
     showNormalPointer();
     m_messenger.showMessage(
         marksCheckText(disagreements, m_game.board().fieldSize(), m_game.MarkedCount(), m_game.AtomCount()));
@@ -341,7 +339,7 @@ void frmMain::mnCheckMarks_Click()
 
 void frmMain::mnDecidableOnly_Click(bool checked)
 {
-    m_dealDecidableOnly = checked;
+    m_settings.DealDecidableOnly = checked;
 }
 
 void frmMain::setPlatform(const PlatformServices& platform)
@@ -366,9 +364,10 @@ void frmMain::mnQuickHelp_Click()
 
 void frmMain::mnuDocumentation_Click()
 {
-    if (m_platform)
-        openInstructions(m_platform->programs, m_messenger,
-            findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string());
+    if (m_platform
+        && !openInstructions(m_platform->programs,
+            findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string()))
+        m_messenger.showMessage("Open the file 'Instruct.doc' for detailed information about using this product.");
 }
 
 // A fresh box for every visit; it deletes itself once closed.

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Clock.h"
-#include "Game.h"
-#include "GameSettings.h"
-#include "Messenger.h"
-#include "PictureStore.h"
-#include "PlatformServices.h"
-#include "RandomSource.h"
-#include "Run.h"
-#include "Twips.h"
+#include "common/Messenger.h"
+#include "common/Twips.h"
+#include "game/Clock.h"
+#include "game/Game.h"
+#include "game/GameSettings.h"
+#include "game/RandomSource.h"
+#include "game/Run.h"
+#include "grid/PictureStore.h"
+#include "platform/PlatformServices.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -95,7 +95,6 @@ private:
     GameSettings m_settings;
     bool m_SettingsChanged = false;
     // Kept for the run only, like the settings.
-    bool m_dealDecidableOnly = false;
     Run m_run;
     Game m_game;
     QString m_resultsText;

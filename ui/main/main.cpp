@@ -1,10 +1,10 @@
-#include "AppIcon.h"
-#include "ClockSeededRandom.h"
-#include "DataFiles.h"
-#include "QtMessenger.h"
-#include "SystemPlatform.h"
-#include "TimeOfDayClock.h"
-#include "frmMain.h"
+#include "common/AppIcon.h"
+#include "main/frmMain.h"
+#include "main/QtMessenger.h"
+#include "platform/ClockSeededRandom.h"
+#include "platform/DataFiles.h"
+#include "platform/SystemPlatform.h"
+#include "platform/TimeOfDayClock.h"
 
 #include <QApplication>
 

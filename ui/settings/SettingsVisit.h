@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameSettings.h"
+#include "game/GameSettings.h"
 
 namespace orbalux {
 

@@ -1,7 +1,7 @@
-#include "frmOptions.h"
+#include "settings/frmOptions.h"
 
-#include "DialogParts.h"
-#include "Twips.h"
+#include "common/DialogParts.h"
+#include "common/Twips.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "Announcer.h"
+#include "grid/Announcer.h"
 
 #include <QAccessible>
 #include <QTest>

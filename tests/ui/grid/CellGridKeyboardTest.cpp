@@ -1,4 +1,4 @@
-#include "CellGrid.h"
+#include "grid/CellGrid.h"
 
 #include <QApplication>
 #include <QImage>

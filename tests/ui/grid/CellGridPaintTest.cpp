@@ -1,5 +1,5 @@
-#include "CellGrid.h"
-#include "PictureStore.h"
+#include "grid/CellGrid.h"
+#include "grid/PictureStore.h"
 
 #include <QImage>
 #include <QPixmap>

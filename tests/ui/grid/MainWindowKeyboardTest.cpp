@@ -1,4 +1,4 @@
-#include "BoardLook.h"
+#include "grid/BoardLook.h"
 #include "MainWindowFixture.h"
 
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "PictureStore.h"
+#include "grid/PictureStore.h"
 
 #include <QDir>
 #include <QFile>

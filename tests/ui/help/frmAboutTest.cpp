@@ -1,8 +1,8 @@
-#include "frmAbout.h"
+#include "help/frmAbout.h"
 
-#include "AppIcon.h"
+#include "common/AppIcon.h"
+#include "platform/StartSysInfo.h"
 #include "HelpWindowFixture.h"
-#include "StartSysInfo.h"
 #include "WindowLayout.h"
 
 #include <QLabel>
@@ -78,7 +78,7 @@ TEST_F(frmAboutTest, SystemInfoWithoutAToolSaysSoOnceAndKeepsTheBoxOpen)
 {
     const bool closed = visitAbout([](frmAbout& box) { QTest::mouseClick(button(box, "cmdSysInfo"), Qt::LeftButton); });
     EXPECT_FALSE(closed);
-    EXPECT_EQ(messenger.shown, std::vector<std::string>{kSysInfoUnavailable});
+    EXPECT_EQ(messenger.shown, std::vector<std::string>{"System Information Is Unavailable At This Time"});
 }
 
 TEST_F(frmAboutTest, SystemInfoStartsTheToolThePlatformFinds)

@@ -1,6 +1,6 @@
-#include "frmQuick.h"
+#include "help/frmQuick.h"
 
-#include "BoardLook.h"
+#include "grid/BoardLook.h"
 #include "HelpWindowFixture.h"
 #include "WindowLayout.h"
 

@@ -1,4 +1,4 @@
-#include "Announcements.h"
+#include "main/Announcements.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>

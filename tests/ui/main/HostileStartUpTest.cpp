@@ -1,6 +1,7 @@
+#include "main/frmMain.h"
 #include "MainWindowDriver.h"
+#include "ScriptedMessenger.h"
 #include "TestDoubles.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "DeflectionLetter.h"
+#include "game/DeflectionLetter.h"
 #include "MainWindowFixture.h"
 
 #include <QLabel>

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "main/frmMain.h"
 #include "MainWindowDriver.h"
+#include "ScriptedMessenger.h"
 #include "TestDoubles.h"
-#include "frmMain.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "SettingsVerdict.h"
+#include "main/SettingsVerdict.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "frmOptions.h"
+#include "settings/frmOptions.h"
 
+#include "common/Twips.h"
 #include "MainWindowFixture.h"
-#include "Twips.h"
 #include "WindowLayout.h"
 
 #include <QApplication>

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+namespace orbalux {
+
+inline constexpr std::int16_t kMinGridSize = 4;
+inline constexpr std::int16_t kMaxGridSize = 15;
+inline constexpr std::int16_t kMinAtomCount = 1;
+inline constexpr std::int16_t kMaxAtomCount = 15;
+
+/** What the next new game is dealt with: the player's choices in the settings dialog. */
+struct GameSettings {
+    std::int16_t GridSize = 8;
+    std::int16_t AtomCount = 5;
+    bool ShowNumbers = false;
+    bool TraceShots = false;
+    /** Deal only fields that firing every border cell decides; kept for the run, not in the dialog. */
+    bool DealDecidableOnly = false;
+
+    /** The far border's row and column: GridSize + 1. */
+    std::int16_t EdgeIndex() const { return static_cast<std::int16_t>(GridSize + 1); }
+
+    /** The settings with GridSize n clamped to 4..15. */
+    GameSettings withGridSize(int n) const;
+    /** The settings with AtomCount n clamped to 1..15. */
+    GameSettings withAtomCount(int n) const;
+
+    friend bool operator==(const GameSettings&, const GameSettings&) = default;
+};
+
+} // namespace orbalux

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "game/AtomLayout.h"
+#include "game/RandomSource.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orbalux {
+
+/** Where a new game's atoms hide, and what went wrong on the way. */
+struct AtomDeal {
+    AtomLayout AtomMap;
+    /** How many atoms were hidden. */
+    std::int16_t placed = 0;
+    /** "Bad #1" or "Bad #2" for each draw that fell outside the field, in order. */
+    std::vector<std::string> complaints;
+};
+
+/**
+ * Reseeds random and hides min(atomCount, gridSize squared) atoms in distinct cells of the
+ * gridSize x gridSize field (gridSize clamped to 1..15). A draw outside the field is discarded.
+ */
+AtomDeal PlaceAtoms(std::int16_t gridSize, std::int16_t atomCount, RandomSource& random);
+
+} // namespace orbalux
