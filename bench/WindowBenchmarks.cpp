@@ -1,6 +1,7 @@
 #include "grid/CellGrid.h"
 #include "main/frmMain.h"
 #include "platform/ClockSeededRandom.h"
+#include "platform/SystemPlatform.h"
 #include "platform/TimeOfDayClock.h"
 #include "settings/frmOptions.h"
 #include "YesMessenger.h"
@@ -26,8 +27,7 @@ constexpr int kAtoms = 15;
 struct Game {
     explicit Game(int gridSize, bool trace, int atoms = kAtoms)
     {
-        started = window.startUp(QStringLiteral(ORBALUX_ASSET_DIR));
-        if (!started)
+        if (!window.startedUp())
             return;
         QTimer::singleShot(0, &window, [this, gridSize, trace, atoms] {
             auto* dialog = window.findChild<frmOptions*>(QStringLiteral("frmOptions"));
@@ -58,17 +58,16 @@ struct Game {
     YesMessenger messenger;
     ClockSeededRandom random;
     TimeOfDayClock clock;
-    frmMain window{messenger, random, clock};
-    // False when the trace pictures could not be read: the figures would lack their paint.
-    bool started = false;
+    SystemPlatform platform;
+    frmMain window{{messenger, random, clock, platform.services(), {ORBALUX_ASSET_DIR}}};
 };
 
 // Reports a game that did not start instead of timing it; true when it started.
 bool started(benchmark::State& bench, const Game& game)
 {
-    if (!game.started)
+    if (!game.window.startedUp())
         bench.SkipWithError("the trace pictures could not be read");
-    return game.started;
+    return game.window.startedUp();
 }
 
 // A message per iteration would mean the benchmark times an error path, not the game.

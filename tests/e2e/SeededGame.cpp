@@ -2,6 +2,7 @@
 // by keyboard knows where its shots hit, reflect and deflect.
 #include "main/frmMain.h"
 #include "main/QtMessenger.h"
+#include "platform/SystemPlatform.h"
 #include "platform/TimeOfDayClock.h"
 
 #include <QApplication>
@@ -29,8 +30,9 @@ int main(int argc, char** argv)
     orbalux::QtMessenger messenger;
     SeededRandom random;
     orbalux::TimeOfDayClock clock;
-    orbalux::frmMain window(messenger, random, clock);
-    if (!window.startUp())
+    orbalux::SystemPlatform platform;
+    const orbalux::frmMain window({messenger, random, clock, platform.services(), {std::filesystem::path()}});
+    if (!window.startedUp())
         return 1;
     return QApplication::exec();
 }

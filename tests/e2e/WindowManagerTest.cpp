@@ -1,6 +1,7 @@
 #include "grid/CellGrid.h"
 #include "main/frmMain.h"
 #include "settings/frmOptions.h"
+#include "PlatformFakes.h"
 #include "TestDoubles.h"
 
 #include <QAbstractButton>
@@ -77,7 +78,7 @@ protected:
     void SetUp() override
     {
         messenger.window = &window;
-        ASSERT_TRUE(window.startUp(QStringLiteral(ORBALUX_ASSET_DIR)));
+        ASSERT_TRUE(window.startedUp());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
@@ -114,7 +115,8 @@ protected:
     ModalMessenger messenger{events};
     testing::SequenceRandom random;
     RecordingClock clock{events};
-    frmMain window{messenger, random, clock};
+    testing::FakePlatform platform;
+    frmMain window{{messenger, random, clock, platform.services(), testing::assetFolders()}};
 };
 
 TEST_F(WindowManager, OnALargeScreenOnlyABoardTooLargeMaximisesAndLaterGamesStayMaximised)

@@ -2,6 +2,7 @@
 
 #include "main/frmMain.h"
 #include "MainWindowDriver.h"
+#include "PlatformFakes.h"
 #include "ScriptedMessenger.h"
 #include "TestDoubles.h"
 #include "WindowView.h"
@@ -88,12 +89,12 @@ private:
     void expectMessages(const std::vector<std::string>& shown, const std::vector<std::string>& asked);
     void audit();
     void fail(const std::string& what);
+    bool dealFirstGame();
 
     ScriptedMessenger m_messenger;
     SequenceRandom m_random;
     FixedClock m_clock{43200.0f};
-    frmMain m_window{m_messenger, m_random, m_clock};
-    MainWindowDriver m_play{m_window, m_messenger, m_random};
+    FakePlatform m_platform;
     std::mt19937 m_layouts;
 
     GameSettings m_dealtFor;
@@ -106,6 +107,10 @@ private:
     std::size_t m_shownSeen = 0;
     std::size_t m_askedSeen = 0;
     std::vector<std::string> m_problems;
+    // Made last, once the session has chosen the first game's atoms: the window starts it at once.
+    bool m_firstDealt = dealFirstGame();
+    frmMain m_window{{m_messenger, m_random, m_clock, m_platform.services(), assetFolders()}};
+    MainWindowDriver m_play{m_window, m_messenger, m_random};
 };
 
 } // namespace orbalux::testing

@@ -75,7 +75,11 @@ public:
     /** The settings in force: between visits the hidden dialog's controls stay on them. */
     GameSettings settingsInForce() const
     {
-        const auto& dialog = *child<frmOptions>("frmOptions");
+        // Until its first visit the dialog does not exist, and the start values are in force.
+        const auto* shown = m_window.findChild<frmOptions*>(QStringLiteral("frmOptions"));
+        if (!shown)
+            return GameSettings{};
+        const auto& dialog = *shown;
         GameSettings settings = GameSettings{}
             .withGridSize(dialog.findChild<QScrollBar*>("hsGrid")->value())
             .withAtomCount(dialog.findChild<QScrollBar*>("hsAtoms")->value());

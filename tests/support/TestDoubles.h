@@ -7,11 +7,18 @@
 #include "game/RandomSource.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace orbalux::testing {
+
+/** The shipped pictures and instructions, and nothing from the folder the test runs in. */
+inline std::vector<std::filesystem::path> assetFolders()
+{
+    return {ORBALUX_ASSET_DIR};
+}
 
 /** A clock that reads whatever the test sets. */
 class FixedClock : public Clock {

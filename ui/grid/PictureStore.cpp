@@ -62,11 +62,6 @@ QString PictureStore::fileName(SegmentKind kind)
     return {};
 }
 
-std::optional<PictureError> PictureStore::load(const QString& directory)
-{
-    return load(std::vector{std::filesystem::path(directory.toStdU16String())});
-}
-
 std::optional<PictureError> PictureStore::load(const std::vector<std::filesystem::path>& folders)
 {
     m_pictures = {};

@@ -27,12 +27,11 @@ public:
     static QString fileName(SegmentKind kind);
 
     /**
-     * Reads each picture by bare name from directory (the working directory when empty).
-     * A file that is missing, or is no ordinary file, is skipped and its slot stays empty;
-     * the first file that exists but cannot be read as a picture stops the load with an error.
+     * Reads each picture by bare name from the first of folders that holds it (an empty path is
+     * the working directory). A file that is missing everywhere, or is no ordinary file, is
+     * skipped and its slot stays empty; the first file that exists but cannot be read as a
+     * picture stops the load with an error.
      */
-    std::optional<PictureError> load(const QString& directory = QString());
-    /** As load(directory), with each picture read from the first of folders that holds it. */
     std::optional<PictureError> load(const std::vector<std::filesystem::path>& folders);
 
     /** The picture of kind, or a null pixmap when it has none. */

@@ -63,12 +63,14 @@ QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const Q
 } // namespace
 
 // The layouts were drawn for a font in which these, the tightest captions, just fit.
-frmMain::frmMain(Messenger& messenger, RandomSource& random, const Clock& clock, QWidget* parent)
+frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent)
-    , m_messenger(messenger)
-    , m_random(random)
-    , m_clock(clock)
+    , m_messenger(services.messenger)
+    , m_random(services.random)
+    , m_clock(services.clock)
     , m_twips({{"Atoms on Board:", 1215}, {"Atoms in Game:", 1335}, {"Best Score:", 855}})
+    , m_platform(services.platform)
+    , m_dataFolders(services.dataFolders)
 {
     setWindowTitle(QStringLiteral("Orbalux"));
     auto* area = new QWidget(this);
@@ -79,6 +81,7 @@ frmMain::frmMain(Messenger& messenger, RandomSource& random, const Clock& clock,
     createBoard(area);
     createAnnouncer();
     resize(m_twips(8355), m_twips(6090) + menuBar()->sizeHint().height());
+    startUp();
 }
 
 frmMain::~frmMain() = default;
@@ -167,25 +170,23 @@ void frmMain::createAnnouncer()
     connect(repeat, &QShortcut::activated, m_announcer, &Announcer::repeat);
 }
 
-bool frmMain::startUp(const QString& pictureDirectory)
+void frmMain::startUp()
 {
     m_lblBestScore->setText(QString::number(m_run.BestScore()));
     showBusyPointer();
-    m_frmOptions = new frmOptions(m_twips, this);
-    m_frmOptions->setObjectName(QStringLiteral("frmOptions"));
-    const std::optional<PictureError> error = FillPictureStore(pictureDirectory);
+    const std::optional<PictureError> error = FillPictureStore();
     if (error) {
         showNormalPointer();
         m_messenger.showMessage(startUpErrorText(*error));
-        return false;
+        return;
     }
     startNewGame();
-    return true;
+    m_startedUp = true;
 }
 
-std::optional<PictureError> frmMain::FillPictureStore(const QString& directory)
+std::optional<PictureError> frmMain::FillPictureStore()
 {
-    return directory.isEmpty() ? m_pictures.load(m_dataFolders) : m_pictures.load(directory);
+    return m_pictures.load(m_dataFolders);
 }
 
 void frmMain::cmdNewGame_Click()
@@ -306,8 +307,10 @@ void frmMain::refresh()
 
 void frmMain::mnSettings_Click()
 {
-    if (!m_frmOptions)
-        return;
+    if (!m_frmOptions) {
+        m_frmOptions = new frmOptions(m_twips, this);
+        m_frmOptions->setObjectName(QStringLiteral("frmOptions"));
+    }
     const SettingsVisit visit = m_frmOptions->visit(m_settings);
     // The deal choice is the Deduce menu's, not the dialog's, and the menu has the last word.
     const bool dealDecidableOnly = m_settings.DealDecidableOnly;
@@ -342,16 +345,6 @@ void frmMain::mnDecidableOnly_Click(bool checked)
     m_settings.DealDecidableOnly = checked;
 }
 
-void frmMain::setPlatform(const PlatformServices& platform)
-{
-    m_platform.emplace(platform);
-}
-
-void frmMain::setDataFolders(std::vector<std::filesystem::path> folders)
-{
-    m_dataFolders = std::move(folders);
-}
-
 // The quick help window is made when first wanted and only hidden afterwards.
 void frmMain::mnQuickHelp_Click()
 {
@@ -364,8 +357,7 @@ void frmMain::mnQuickHelp_Click()
 
 void frmMain::mnuDocumentation_Click()
 {
-    if (m_platform
-        && !openInstructions(m_platform->programs,
+    if (!openInstructions(m_platform.programs,
             findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string()))
         m_messenger.showMessage("Open the file 'Instruct.doc' for detailed information about using this product.");
 }
@@ -373,9 +365,7 @@ void frmMain::mnuDocumentation_Click()
 // A fresh box for every visit; it deletes itself once closed.
 void frmMain::mnAbout_Click()
 {
-    if (!m_platform)
-        return;
-    auto* box = new frmAbout(m_twips, *m_platform, m_messenger, this);
+    auto* box = new frmAbout(m_twips, m_platform, m_messenger, this);
     box->setObjectName(QStringLiteral("frmAbout"));
     box->exec();
 }

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "common/Messenger.h"
 #include "common/Twips.h"
-#include "game/Clock.h"
 #include "game/Game.h"
 #include "game/GameSettings.h"
-#include "game/RandomSource.h"
 #include "game/Run.h"
 #include "grid/PictureStore.h"
-#include "platform/PlatformServices.h"
+#include "main/MainWindowServices.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,21 +32,15 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmMain(Messenger& messenger, RandomSource& random, const Clock& clock, QWidget* parent = nullptr);
+    /**
+     * Starts up: reads the trace pictures from the data folders and starts the first game, which
+     * shows the window. When a picture cannot be read the player is told, and startedUp() is false.
+     */
+    explicit frmMain(const MainWindowServices& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    /** The services that Help > About and Instructions use; they must outlive the window. */
-    void setPlatform(const PlatformServices& platform);
-    /** Where start-up and Help > Instructions look for the game's files (see dataFolders());
-     *  the working directory alone until set. */
-    void setDataFolders(std::vector<std::filesystem::path> folders);
-
-    /**
-     * Reads the trace pictures from pictureDirectory (the working directory when empty) and
-     * starts the first game, which shows the window. False after a picture could not be read;
-     * the player has been told, and the program ends.
-     */
-    bool startUp(const QString& pictureDirectory = QString());
+    /** False when start-up stopped at a picture it could not read; the program then ends. */
+    bool startedUp() const { return m_startedUp; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,7 +69,8 @@ private:
     void createAnnouncer();
     QLabel* addCounter(QWidget* area, const char* caption, const QRect& captionRect, const char* name, const QRect& rect);
 
-    std::optional<PictureError> FillPictureStore(const QString& directory);
+    void startUp();
+    std::optional<PictureError> FillPictureStore();
     void startNewGame();
     void showMessages(const std::vector<std::string>& messages);
     void refresh();
@@ -100,10 +92,12 @@ private:
     QString m_resultsText;
 
     PictureStore m_pictures;
-    std::optional<PlatformServices> m_platform;
-    std::vector<std::filesystem::path> m_dataFolders{{}};
+    PlatformServices m_platform;
+    std::vector<std::filesystem::path> m_dataFolders;
+    bool m_startedUp = false;
     // Whether a new game found the window maximised before hiding it.
     bool m_keepMaximized = false;
+    // Made at the first visit: nothing on screen before then depends on it.
     frmOptions* m_frmOptions = nullptr;
     QPointer<frmQuick> m_frmQuick;
     CellGrid* m_msfGrid = nullptr;

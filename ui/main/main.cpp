@@ -12,7 +12,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbalux"));
-    QApplication::setWindowIcon(orbalux::appIcon(64));
     // Lets the desktop match the windows to the installed entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.orbalux.Orbalux"));
 
@@ -20,10 +19,11 @@ int main(int argc, char** argv)
     orbalux::ClockSeededRandom random;
     orbalux::TimeOfDayClock clock;
     orbalux::SystemPlatform platform;
-    orbalux::frmMain window(messenger, random, clock);
-    window.setPlatform(platform.services());
-    window.setDataFolders(orbalux::dataFolders(QCoreApplication::applicationDirPath().toStdU16String()));
-    if (!window.startUp())
+    const orbalux::frmMain window({messenger, random, clock, platform.services(),
+        orbalux::dataFolders(QCoreApplication::applicationDirPath().toStdU16String())});
+    if (!window.startedUp())
         return 1;
+    // Decoded once the window is up, so that the first paint does not wait for it.
+    QApplication::setWindowIcon(orbalux::appIcon(64));
     return QApplication::exec();
 }

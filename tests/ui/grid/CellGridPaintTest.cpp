@@ -53,7 +53,7 @@ class CellGridPaint : public ::testing::Test {
 protected:
     CellGridPaint()
     {
-        EXPECT_FALSE(m_pictures.load(QStringLiteral(ORBALUX_ASSETS_DIR)));
+        EXPECT_FALSE(m_pictures.load({std::filesystem::path(ORBALUX_ASSET_DIR)}));
         m_grid.setPictureStore(&m_pictures);
         m_grid.setCells(10, 10, m_looks);
         m_grid.resize(m_grid.sizeHint());

@@ -24,7 +24,12 @@ void PrintTo(const PictureError& error, std::ostream* out)
 
 namespace {
 
-const QString kAssets = QStringLiteral(ORBALUX_ASSETS_DIR);
+const QString kAssets = QStringLiteral(ORBALUX_ASSET_DIR);
+
+std::filesystem::path folder(const QString& path)
+{
+    return path.toStdU16String();
+}
 
 constexpr SegmentKind kAllKinds[] = {SegmentKind::VBar,  SegmentKind::HBar,  SegmentKind::CrossBar,
                                      SegmentKind::NWBar, SegmentKind::NEBar, SegmentKind::SWBar,
@@ -54,7 +59,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    std::optional<PictureError> load() { return m_store.load(m_folder.path()); }
+    std::optional<PictureError> load() { return m_store.load({folder(m_folder.path())}); }
 
     QTemporaryDir m_folder;
     PictureStore m_store;
@@ -63,7 +68,7 @@ protected:
 TEST(PictureStoreShipped, AllSevenLoadAsCellSizedPicturesWithTransparentCorners)
 {
     PictureStore store;
-    ASSERT_FALSE(store.load(kAssets));
+    ASSERT_FALSE(store.load({folder(kAssets)}));
     EXPECT_TRUE(store.picture(SegmentKind::None).isNull());
     for (const SegmentKind kind : kAllKinds) {
         const QImage image = store.picture(kind).toImage();
@@ -88,7 +93,7 @@ TEST(PictureStoreShipped, EachLineTouchesExactlyTheEdgesItsNameSays)
         {SegmentKind::SEBar, false, true, false, true},
     };
     PictureStore store;
-    ASSERT_FALSE(store.load(kAssets));
+    ASSERT_FALSE(store.load({folder(kAssets)}));
     for (const Ends& ends : table) {
         const QImage image = store.picture(ends.kind).toImage();
         const auto opaque = [&image](int x, int y) { return qAlpha(image.pixel(x, y)) >= 200; };
@@ -110,12 +115,12 @@ TEST_F(PictureStoreFolder, EmptyFolderLoadsNothingAndReportsNothing)
         EXPECT_TRUE(m_store.picture(kind).isNull());
 }
 
-TEST_F(PictureStoreFolder, EmptyDirectoryMeansTheWorkingDirectory)
+TEST_F(PictureStoreFolder, EmptyFolderMeansTheWorkingDirectory)
 {
     copyShipped(SegmentKind::SEBar);
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(m_folder.path()));
-    const auto error = m_store.load();
+    const auto error = m_store.load({std::filesystem::path()});
     QDir::setCurrent(previous);
     EXPECT_FALSE(error);
     EXPECT_FALSE(m_store.picture(SegmentKind::SEBar).isNull());
@@ -212,7 +217,7 @@ TEST_F(PictureStoreFolder, FileThatIsNoPictureIsInvalidAndStopsTheLoad)
         QFile::copy(kAssets + "/CrossBar.bmp", folder.filePath("CrossBar.bmp"));
 
         PictureStore store;
-        EXPECT_EQ(store.load(folder.path()), kInvalid) << bytes.size() << " bytes";
+        EXPECT_EQ(store.load({orbalux::folder(folder.path())}), kInvalid) << bytes.size() << " bytes";
         EXPECT_FALSE(store.picture(SegmentKind::VBar).isNull());
         EXPECT_TRUE(store.picture(SegmentKind::HBar).isNull());
         EXPECT_TRUE(store.picture(SegmentKind::CrossBar).isNull());

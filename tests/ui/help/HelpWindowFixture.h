@@ -1,7 +1,6 @@
 #pragma once
 
 #include "MainWindowFixture.h"
-#include "PlatformFakes.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -15,12 +14,6 @@ namespace orbalux::testing {
 /** A started main window on fake platform services, whose help windows open from its menu. */
 class HelpWindowFixture : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        MainWindowFixture::SetUp();
-        window.setPlatform(platform.services());
-    }
-
     /**
      * Chooses menu item and runs act on the modal window it opens; closes that window afterwards
      * if act left it open. True when act closed it; fails the test when nothing opened.
@@ -45,8 +38,6 @@ protected:
         EXPECT_TRUE(*opened) << item << " opened no window";
         return *closedByAct;
     }
-
-    FakePlatform platform;
 };
 
 } // namespace orbalux::testing

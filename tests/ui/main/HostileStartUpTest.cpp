@@ -1,5 +1,6 @@
 #include "main/frmMain.h"
 #include "MainWindowDriver.h"
+#include "PlatformFakes.h"
 #include "ScriptedMessenger.h"
 #include "TestDoubles.h"
 
@@ -61,7 +62,7 @@ const std::vector<std::string> kLowerHalf{
 
 // The window of one start-up, on scripted messages and the atoms of kLowerHalf.
 struct StartUp {
-    explicit StartUp(const QString& folder) : started(window.startUp(folder)) {}
+    explicit StartUp(const QString& folder) : folders{folder.toStdU16String()} {}
 
     bool inGame() const { return window.isVisible() && play.grid().rows() == 10; }
 
@@ -87,9 +88,11 @@ struct StartUp {
     testing::ScriptedMessenger messenger;
     testing::SequenceRandom random = testing::dealing(kLowerHalf);
     testing::FixedClock clock;
-    frmMain window{messenger, random, clock};
+    testing::FakePlatform platform;
+    std::vector<std::filesystem::path> folders;
+    frmMain window{{messenger, random, clock, platform.services(), folders}};
     testing::MainWindowDriver play{window, messenger, random};
-    bool started;
+    bool started = window.startedUp();
 };
 
 struct HostileCase {

@@ -179,8 +179,6 @@ TEST_F(MainWindowTest, ALargeBoardFollowedByASmallOneLeavesNothingBehind)
 
 TEST_F(MainWindowTest, HelpItemsReachTheirWindowsAndLeaveTheGameAlone)
 {
-    testing::FakePlatform platform;
-    window.setPlatform(platform.services());
     play.click(0, 1);
     const std::vector<CellLook> before = board();
 
@@ -189,7 +187,8 @@ TEST_F(MainWindowTest, HelpItemsReachTheirWindowsAndLeaveTheGameAlone)
     platform.programs.installed.insert("xdg-open");
     play.trigger("mnuDocumentation");
     ASSERT_EQ(platform.programs.started.size(), 1u);
-    EXPECT_EQ(platform.programs.started[0].arguments, std::vector<std::string>{"Instruct.doc"});
+    EXPECT_EQ(platform.programs.started[0].arguments,
+        std::vector<std::string>{(std::filesystem::path(ORBALUX_ASSET_DIR) / "Instruct.doc").string()});
     EXPECT_EQ(board(), before);
 }
 
@@ -216,20 +215,19 @@ TEST_F(MainWindowTest, CtrlNAsksForANewGameFromAnywhereInTheWindow)
     EXPECT_EQ(messenger.asked, std::vector<std::string>{"You are already in a game.  Do you want to start a new game?"});
 }
 
-TEST_F(MainWindowTest, InstructionsMissingHereOpenFromTheDataFolders)
+// The opener is handed the first copy of the document in the data folders, or its bare name.
+TEST_F(MainWindowTest, InstructionsOpenFromTheFirstDataFolderThatHoldsThem)
 {
-    testing::FakePlatform platform;
     platform.programs.installed.insert("xdg-open");
-    window.setPlatform(platform.services());
     QTemporaryDir data;
     QFile document(data.filePath(QStringLiteral("Instruct.doc")));
     ASSERT_TRUE(document.open(QIODevice::WriteOnly));
     document.close();
-
-    window.setDataFolders({{}, "/nonexistent", data.path().toStdString()});
-    play.trigger("mnuDocumentation");
-    window.setDataFolders({{}, "/nonexistent"});
-    play.trigger("mnuDocumentation");
+    using Folders = std::vector<std::filesystem::path>;
+    for (const Folders& folders : {Folders{"/nonexistent", data.path().toStdString(), ORBALUX_ASSET_DIR}, Folders{"/nonexistent"}}) {
+        frmMain other({messenger, random, clock, platform.services(), folders});
+        testing::MainWindowDriver(other, messenger, random).trigger("mnuDocumentation");
+    }
 
     ASSERT_EQ(platform.programs.started.size(), 2u);
     EXPECT_EQ(platform.programs.started[0].arguments, std::vector<std::string>{document.fileName().toStdString()});

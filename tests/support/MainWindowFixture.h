@@ -2,6 +2,7 @@
 
 #include "main/frmMain.h"
 #include "MainWindowDriver.h"
+#include "PlatformFakes.h"
 #include "ScriptedMessenger.h"
 #include "TestDoubles.h"
 
@@ -13,10 +14,10 @@
 
 namespace orbalux::testing {
 
-/** A started main window on scripted messages, fixed numbers and a fixed clock. */
+/** A started main window on scripted messages, fixed numbers, a fixed clock and a fake platform. */
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(window.startUp(QStringLiteral(ORBALUX_ASSET_DIR))); }
+    void SetUp() override { ASSERT_TRUE(window.startedUp()); }
 
     /** The colour painted at the top left of cell (row, column). */
     QColor shownColour(int row, int column) const
@@ -40,7 +41,8 @@ protected:
     ScriptedMessenger messenger;
     SequenceRandom random;
     FixedClock clock{1000.0f};
-    frmMain window{messenger, random, clock};
+    FakePlatform platform;
+    frmMain window{{messenger, random, clock, platform.services(), assetFolders()}};
     MainWindowDriver play{window, messenger, random};
 };
 

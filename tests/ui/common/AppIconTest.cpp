@@ -14,7 +14,7 @@ TEST(AppIcon, CarriesEveryShippedSizeInsideTheProgram)
         (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     for (const int size : {16, 32, 256}) {
         // Pixmaps hold premultiplied pixels, so both sides are compared in that form.
-        const QImage shipped = QImage(QStringLiteral(ORBALUX_ASSETS_DIR "/icons/orbalux-%1.png").arg(size))
+        const QImage shipped = QImage(QStringLiteral(ORBALUX_ASSET_DIR "/icons/orbalux-%1.png").arg(size))
                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         ASSERT_FALSE(shipped.isNull()) << size;
         const QImage fromResource = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
