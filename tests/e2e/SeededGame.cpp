@@ -1,5 +1,6 @@
 // The real main window with atoms that fall in the same places every game, so a script playing
 // by keyboard knows where its shots hit, reflect and deflect.
+#include "common/ProgramTitle.h"
 #include "main/frmMain.h"
 #include "main/QtMessenger.h"
 #include "platform/SystemPlatform.h"
@@ -26,7 +27,7 @@ private:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orbalux"));
+    QApplication::setApplicationName(orbalux::programTitle());
     orbalux::QtMessenger messenger;
     SeededRandom random;
     orbalux::TimeOfDayClock clock;

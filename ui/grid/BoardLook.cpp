@@ -90,6 +90,17 @@ CellLook lookOf(const Board& board, CellPos pos, const QColor& field)
 
 } // namespace
 
+QColor shotColour(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Hit: return kRed;
+    case Outcome::Reflection: return kYellow;
+    case Outcome::Deflection: return kLime;
+    case Outcome::None: break;
+    }
+    return kAqua;
+}
+
 QColor toolTipColour()
 {
     const QColor desktop = QToolTip::palette().color(QPalette::ToolTipBase);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Board.h"
+#include "game/Outcome.h"
 #include "grid/CellLook.h"
 
 #include <vector>
@@ -20,6 +21,9 @@ CellLook lookOf(const Board& board, CellPos pos);
  * "top left corner"; borders and field counted from 1. Empty off the board.
  */
 QString cellPlace(const Board& board, CellPos pos);
+
+/** The colour of a border cell that shows outcome: red, yellow or lime; aqua for None. */
+QColor shotColour(Outcome outcome);
 
 /** Every cell of board, row by row. */
 std::vector<CellLook> looksOf(const Board& board);

@@ -2,6 +2,7 @@
 
 #include "common/AppIcon.h"
 #include "common/DialogParts.h"
+#include "common/ProgramTitle.h"
 #include "common/Twips.h"
 #include "platform/StartSysInfo.h"
 
@@ -13,11 +14,10 @@ namespace orbalux {
 
 namespace {
 
-const QString kApplicationTitle = QStringLiteral("Orbalux");
 const QString kDescription = QStringLiteral(
     "A game of deduction for one player.  Atoms hide in a square field: fire lasers in from the border, "
     "read what comes back, and mark where the atoms must be.  The fewer shots, the better the score.");
-const QString kDisclaimer = QStringLiteral("Orbalux is free to play and to share, and it comes with no warranty.");
+const QString kDisclaimer = programTitle() + QStringLiteral(" is free to play and to share, and it comes with no warranty.");
 
 QFrame* makeLine(QWidget* parent, const QColor& colour)
 {
@@ -36,7 +36,7 @@ frmAbout::frmAbout(const TwipScale& twips, const PlatformServices& platform, Mes
     : QDialog(parent), m_platform(platform), m_messenger(messenger)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpDialog(*this, QStringLiteral("About ") + kApplicationTitle, twips, {5730, 3555}, true);
+    setUpDialog(*this, QStringLiteral("About ") + programTitle(), twips, {5730, 3555}, true);
     createControls(twips);
     createEtchedLine(twips);
 }
@@ -54,7 +54,7 @@ void frmAbout::createControls(const TwipScale& twips)
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     addLabel(this, twips, "lblDescription", kDescription, {1050, 1125, 3885, 1170});
     addLabel(this, twips, "lblDisclaimer", kDisclaimer, {255, 2625, 2910, 825});
-    QLabel* lblTitle = addLabel(this, twips, "lblTitle", kApplicationTitle, {1050, 240, 3885, 480});
+    QLabel* lblTitle = addLabel(this, twips, "lblTitle", programTitle(), {1050, 240, 3885, 480});
     QFont titleFont = lblTitle->font();
     titleFont.setFamilies({QStringLiteral("MS Sans Serif"), titleFont.family()});
     titleFont.setPointSizeF(13.5);

@@ -1,7 +1,9 @@
 #include "help/frmQuick.h"
 
 #include "common/DialogParts.h"
+#include "common/ProgramTitle.h"
 #include "common/Twips.h"
+#include "grid/BoardLook.h"
 #include "grid/CellGrid.h"
 #include "grid/CellLook.h"
 
@@ -48,11 +50,11 @@ std::vector<CellLook> legendLooks()
         return CellLook{QString::fromLatin1(text), toolTipColour(), false, SegmentKind::None, QString()};
     };
     return {
-        {QStringLiteral("H"), QColor(0xFF0000), true, SegmentKind::None, QStringLiteral("hit")},
+        {QStringLiteral("H"), shotColour(Outcome::Hit), true, SegmentKind::None, QStringLiteral("hit")},
         caption("Hit"),
-        {QStringLiteral("R"), QColor(0xFFFF00), true, SegmentKind::None, QStringLiteral("reflection")},
+        {QStringLiteral("R"), shotColour(Outcome::Reflection), true, SegmentKind::None, QStringLiteral("reflection")},
         caption("Reflection"),
-        {QStringLiteral("a"), QColor(0x00FF00), true, SegmentKind::None, QStringLiteral("deflection")},
+        {QStringLiteral("a"), shotColour(Outcome::Deflection), true, SegmentKind::None, QStringLiteral("deflection")},
         caption("Deflection entry and exit"),
     };
 }
@@ -73,7 +75,7 @@ bool fits(const QLabel& label, const QFont& font)
 frmQuick::frmQuick(const TwipScale& twips, QWidget* parent)
     : QDialog(parent)
 {
-    setUpDialog(*this, QStringLiteral("Orbalux Quick Help"), twips, {6555, 6405}, false);
+    setUpDialog(*this, programTitle() + QStringLiteral(" Quick Help"), twips, {6555, 6405}, false);
     createControls(twips);
     fitTexts();
     orderFocus();

@@ -1,5 +1,7 @@
 #include "main/QtMessenger.h"
 
+#include "common/ProgramTitle.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -10,7 +12,7 @@ namespace {
 
 int ask(const std::string& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Orbalux"), QString::fromStdString(text), buttons,
+    QMessageBox box(QMessageBox::NoIcon, programTitle(), QString::fromStdString(text), buttons,
         QApplication::activeWindow());
     box.setDefaultButton(byDefault);
     // Some desktop themes put pictures on Yes and No; the game's boxes carry none at all.

@@ -1,6 +1,7 @@
 #include "main/frmMain.h"
 
 #include "common/DialogParts.h"
+#include "common/ProgramTitle.h"
 #include "deduce/DeadlineBudget.h"
 #include "deduce/DeductionReport.h"
 #include "deduce/GameDeduction.h"
@@ -72,7 +73,7 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
     , m_platform(services.platform)
     , m_dataFolders(services.dataFolders)
 {
-    setWindowTitle(QStringLiteral("Orbalux"));
+    setWindowTitle(programTitle());
     auto* area = new QWidget(this);
     setCentralWidget(area);
     createMenus();

@@ -1,4 +1,5 @@
 #include "common/AppIcon.h"
+#include "common/ProgramTitle.h"
 #include "main/frmMain.h"
 #include "main/QtMessenger.h"
 #include "platform/ClockSeededRandom.h"
@@ -11,7 +12,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orbalux"));
+    QApplication::setApplicationName(orbalux::programTitle());
     // Lets the desktop match the windows to the installed entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.orbalux.Orbalux"));
 

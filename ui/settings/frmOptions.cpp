@@ -1,6 +1,7 @@
 #include "settings/frmOptions.h"
 
 #include "common/DialogParts.h"
+#include "common/ProgramTitle.h"
 #include "common/Twips.h"
 
 #include <QCheckBox>
@@ -33,7 +34,7 @@ QScrollBar* makeBar(QWidget* parent, const char* name, int minimum, int maximum)
 frmOptions::frmOptions(const TwipScale& twips, QWidget* parent)
     : QDialog(parent)
 {
-    setUpDialog(*this, QStringLiteral("Orbalux Settings"), twips, {4680, 3810}, true);
+    setUpDialog(*this, programTitle() + QStringLiteral(" Settings"), twips, {4680, 3810}, true);
     createControls(twips);
     showSettings(GameSettings{});
 }
