@@ -31,45 +31,23 @@ void expectQuestions(const std::vector<Step>& steps)
     }
 }
 
-TEST(SettingsVerdict, AVisitThatChangedNothingKeepsQuiet)
-{
-    expectQuestions({{kOkUnchanged, true, false}, {kCancelUnchanged, true, false}});
-}
-
-TEST(SettingsVerdict, AChangeConfirmedWithOkAsksWhileAGameRuns)
-{
-    expectQuestions({{kOkChanged, true, true}});
-}
-
-TEST(SettingsVerdict, CancelDropsEvenAClickedNumbersBox)
-{
-    const SettingsVerdict verdict = judgeSettingsVisit(false, kCancelAfterNumbersClick, true);
-    EXPECT_FALSE(verdict.SettingsChanged);
-    EXPECT_FALSE(verdict.askNewGame);
-}
-
-TEST(SettingsVerdict, AfterAConfirmedChangeEveryLaterOkAsksAgainUntilACancel)
+// One run of visits through every row of the rule: a change confirmed with OK asks while a game
+// runs, and keeps asking after every later OK until a Cancel; between games it waits for one.
+TEST(SettingsVerdict, AConfirmedChangeAsksWhileAGameRunsUntilACancelForgetsIt)
 {
     expectQuestions({
+        {kOkUnchanged, true, false},
+        {kCancelAfterNumbersClick, true, false},
         {kOkChanged, true, true},
-        {kOkUnchanged, true, true},
         {kOkUnchanged, true, true},
         {kCancelUnchanged, true, false},
         {kOkUnchanged, true, false},
+        {kOkChanged, false, false},
+        {kOkUnchanged, true, true},
+        {kOkChanged, false, false},
+        {kCancelUnchanged, false, false},
+        {kOkUnchanged, true, false},
     });
-}
-
-TEST(SettingsVerdict, AChangeBetweenGamesWaitsAndAsksOnceAGameRuns)
-{
-    const SettingsVerdict between = judgeSettingsVisit(false, kOkChanged, false);
-    EXPECT_TRUE(between.SettingsChanged);
-    EXPECT_FALSE(between.askNewGame);
-    expectQuestions({{kOkChanged, false, false}, {kOkUnchanged, true, true}});
-}
-
-TEST(SettingsVerdict, ACancelBetweenGamesForgetsTheWaitingChange)
-{
-    expectQuestions({{kOkChanged, false, false}, {kCancelUnchanged, false, false}, {kOkUnchanged, true, false}});
 }
 
 } // namespace
