@@ -127,9 +127,11 @@ void frmMain::createButtons(QWidget* area)
 }
 
 // A counter: its caption right-aligned before it, its number left-aligned, on one line.
-QLabel* frmMain::addCounter(QWidget* area, const char* caption, const QRect& captionRect, const char* name, const QRect& rect)
+QLabel* frmMain::addCounter(QWidget* area, const char* captionName, const char* caption, const QRect& captionRect,
+    const char* name, const QRect& rect)
 {
-    addLabel(area, m_twips, "", QString::fromLatin1(caption), captionRect, Qt::AlignRight | Qt::AlignVCenter, false);
+    addLabel(area, m_twips, captionName, QString::fromLatin1(caption), captionRect, Qt::AlignRight | Qt::AlignVCenter,
+        false);
     QLabel* counter = addLabel(area, m_twips, name, QString(), rect, Qt::AlignLeft | Qt::AlignVCenter, false);
     counter->setAccessibleDescription(QString::fromLatin1(caption).chopped(1));
     return counter;
@@ -137,10 +139,10 @@ QLabel* frmMain::addCounter(QWidget* area, const char* caption, const QRect& cap
 
 void frmMain::createLabels(QWidget* area)
 {
-    m_lblAtoms = addCounter(area, "Atoms on Board:", {2520, 120, 1215, 255}, "lblAtoms", {3840, 120, 255, 255});
-    m_lblAtomsInGame = addCounter(area, "Atoms in Game:", {2400, 360, 1335, 255}, "lblAtomsInGame", {3840, 360, 375, 255});
-    m_lblBestScore = addCounter(area, "Best Score:", {120, 600, 855, 255}, "lblBestScore", {1080, 600, 375, 255});
-    m_lblScore = addCounter(area, "Score:", {3240, 600, 495, 255}, "lblScore", {3840, 600, 375, 255});
+    m_lblAtoms = addCounter(area, "Label2", "Atoms on Board:", {2520, 120, 1215, 255}, "lblAtoms", {3840, 120, 255, 255});
+    m_lblAtomsInGame = addCounter(area, "Label3", "Atoms in Game:", {2400, 360, 1335, 255}, "lblAtomsInGame", {3840, 360, 375, 255});
+    m_lblBestScore = addCounter(area, "Label4", "Best Score:", {120, 600, 855, 255}, "lblBestScore", {1080, 600, 375, 255});
+    m_lblScore = addCounter(area, "Label1", "Score:", {3240, 600, 495, 255}, "lblScore", {3840, 600, 375, 255});
     // The instructions run to four lines in today's fonts, so the label may reach down to the board.
     m_lblResults = addLabel(area, m_twips, "lblResults", QString(), {4200, 120, 3975, 825});
 }

@@ -67,7 +67,8 @@ private:
     void createLabels(QWidget* area);
     void createBoard(QWidget* area);
     void createAnnouncer();
-    QLabel* addCounter(QWidget* area, const char* caption, const QRect& captionRect, const char* name, const QRect& rect);
+    QLabel* addCounter(QWidget* area, const char* captionName, const char* caption, const QRect& captionRect,
+        const char* name, const QRect& rect);
 
     void startUp();
     std::optional<PictureError> FillPictureStore();

@@ -107,6 +107,10 @@ TEST_F(MainWindowKeyboard, EveryControlAndMenuHasAnAccessibleName)
         ++named;
     }
     EXPECT_GE(named, 12);
+    // Tests and tools find every label by its name, captions included.
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        EXPECT_FALSE(label->objectName().isEmpty()) << label->text().toStdString();
+    }
     // Each menu opens by its access key and is read by its title without the marker.
     const QList<QAction*> menus = window.menuBar()->actions();
     const QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window.menuBar());
