@@ -80,7 +80,6 @@ private:
 
     std::optional<PictureError> FillPictureStore(const QString& directory);
     void startNewGame();
-    void showMessages(const std::vector<std::string>& messages);
     void refresh();
     void fitBoard();
     bool boardOverflows(QSize inner) const;
