@@ -10,6 +10,7 @@ namespace orbalux {
 
 Board::Board(std::int16_t gridSize, bool showNumbers)
     : m_side(static_cast<std::int16_t>(std::clamp<std::int16_t>(gridSize, 1, AtomLayout::kSide - 2) + 2))
+    , m_showsNumbers(showNumbers)
     , m_cells(static_cast<std::size_t>(m_side) * static_cast<std::size_t>(m_side))
 {
     if (!showNumbers)

@@ -26,6 +26,8 @@ public:
     /** The number of playing cells per side, 0 for a board with no cells. */
     std::int16_t fieldSize() const { return m_side >= 2 ? static_cast<std::int16_t>(m_side - 2) : std::int16_t{0}; }
     bool contains(CellPos pos) const;
+    /** Whether the border cells carry their numbers. */
+    bool showsNumbers() const { return m_showsNumbers; }
 
     /** contains(pos); throws std::out_of_range otherwise, so no caller can stray off the board. */
     const Cell& cell(CellPos pos) const;
@@ -43,6 +45,7 @@ private:
     std::size_t indexOf(CellPos pos) const;
 
     std::int16_t m_side = 0;
+    bool m_showsNumbers = false;
     std::vector<Cell> m_cells;
 };
 

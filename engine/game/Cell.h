@@ -1,21 +1,20 @@
 #pragma once
 
 #include "game/CellPos.h"
+#include "game/Outcome.h"
 #include "game/SegmentKind.h"
 
 #include <cstdint>
 
 namespace orbalux {
 
-/** What a shot left in a border cell. */
-enum class ShotMark : std::uint8_t { None, Hit, Reflection, Deflection };
-
 /** What one board cell holds; how it looks is the window's business. */
 struct Cell {
     /** The border number shown in the cell, 0 when the board shows none. */
     std::int16_t number = 0;
-    ShotMark shot = ShotMark::None;
-    /** The deflection letter's code, for ShotMark::Deflection. */
+    /** What the last shot in or out of this border cell showed; None before any. */
+    Outcome shot = Outcome::None;
+    /** The deflection letter's code, for Outcome::Deflection. */
     std::int16_t letter = 0;
     /** The other end of a deflection; (-1, -1) otherwise. */
     CellPos partner{-1, -1};

@@ -13,30 +13,6 @@ namespace {
 
 constexpr float kSecondsPerDay = 86400.0f;
 
-// A blank before a number that is not negative, as the result messages show numbers.
-std::string signPadded(long long n)
-{
-    if (n < 0)
-        return std::to_string(n);
-    // Appended rather than prepended: GCC 12 at -O3 misreads " " + string as an overlapping copy.
-    std::string padded(1, ' ');
-    padded += std::to_string(n);
-    return padded;
-}
-
-std::string explanationOf(Outcome outcome, const std::string& letter)
-{
-    switch (outcome) {
-    case Outcome::Hit: return "H means your laser Hit an atom.";
-    case Outcome::Reflection:
-        return "R means either your laser was unable to go in because of an adjacent atom "
-               "or it came out the same place it went in.";
-    case Outcome::Deflection: return "\"" + letter + "\" means your laser went in one place and out another.";
-    case Outcome::None: break;
-    }
-    return {};
-}
-
 } // namespace
 
 Game::Game(const GameSettings& settings, RandomSource& random)
@@ -50,16 +26,8 @@ Game::Game(const GameSettings& settings, AtomDeal deal)
     , m_atomCount(deal.placed)
     , m_nextDeflectionLetter(kFirstDeflectionLetter)
     , m_gameInProgress(true)
-    , m_showsNumbers(settings.ShowNumbers)
     , m_dealComplaints(std::move(deal.complaints))
 {
-}
-
-std::string Game::instructionText() const
-{
-    return std::string("Click ") + (m_showsNumbers ? "a number" : "a light blue square")
-        + " on the edge of the field, or place/remove atoms on the field. "
-          "Click Solved! when you think you have placed the atom correctly.";
 }
 
 std::vector<Observation> Game::observations() const
@@ -69,9 +37,9 @@ std::vector<Observation> Game::observations() const
     for (int number = 1; number <= BorderCell::count(n); ++number) {
         const CellPos pos = BorderCell::at(n, number);
         const Cell& cell = m_board.cell(pos);
-        if (cell.shot == ShotMark::Hit || cell.shot == ShotMark::Reflection)
-            shown.push_back({pos, cell.shot == ShotMark::Hit ? Outcome::Hit : Outcome::Reflection, pos});
-        else if (cell.shot == ShotMark::Deflection && m_board.borderNumber(cell.partner) > m_board.borderNumber(pos))
+        if (cell.shot == Outcome::Hit || cell.shot == Outcome::Reflection)
+            shown.push_back({pos, cell.shot, pos});
+        else if (cell.shot == Outcome::Deflection && m_board.borderNumber(cell.partner) > m_board.borderNumber(pos))
             shown.push_back({pos, Outcome::Deflection, cell.partner});
     }
     return shown;
@@ -93,29 +61,23 @@ AtomLayout Game::marks() const
 ClickResult Game::click(CellPos cell, bool traceShots)
 {
     if (!m_gameInProgress)
-        return {ClickResult::Effect::Refused,
-            "Cheating Zindra? You can't make any changes until you start a new game.", {}, {}};
+        return Refusal{Refusal::Kind::NoGame};
     switch (m_board.kindOf(cell)) {
-    case CellKind::Outside: return {};
-    case CellKind::Field: return {ClickResult::Effect::Marked, {}, {}, ToggleMark(cell)};
-    case CellKind::Corner: return {ClickResult::Effect::Corner, "Don't select corner cells, silly!", {}, {}};
+    case CellKind::Outside: return Ignored{};
+    case CellKind::Field: return ToggleMark(cell);
+    case CellKind::Corner: return Refusal{Refusal::Kind::Corner};
     case CellKind::Border: break;
     }
-    return {ClickResult::Effect::Shot, {}, Shoot(cell, traceShots), {}};
+    return Shoot(cell, traceShots);
 }
 
 ShotResult Game::Shoot(CellPos entry, bool traceShots)
 {
     LaserWalk walk = TraceLaser(m_atomMap, m_board.fieldSize(), entry);
-    ShotResult shot{walk.outcome, entry, walk.finalCell, {}, 0, std::move(walk.trace), {}, {}};
+    ShotResult shot{walk.outcome, entry, walk.finalCell, {}, 0, std::move(walk.trace)};
     if (traceShots) {
         for (const TraceSegment& segment : shot.trace)
             Cheat(segment);
-    }
-    if (shot.outcome == Outcome::None) {
-        // Without a heading the walk cannot take a single step, so every guard on the way fires.
-        shot.complaints = {"Bad logic #1 in Shoot()", "Bad logic #2 in Shoot()", "Bad logic #3 in Shoot()"};
-        return shot;
     }
     writeOutcome(shot);
     return shot;
@@ -130,25 +92,22 @@ void Game::Cheat(const TraceSegment& segment)
 
 void Game::writeOutcome(ShotResult& shot)
 {
-    const auto write = [this](CellPos pos, ShotMark mark, std::int16_t letter, CellPos partner) {
-        if (m_board.kindOf(pos) != CellKind::Border)
-            return;
+    const auto write = [this](CellPos pos, Outcome outcome, std::int16_t letter, CellPos partner) {
         Cell& cell = m_board.cell(pos);
-        cell.shot = mark;
+        cell.shot = outcome;
         cell.letter = letter;
         cell.partner = partner;
     };
     if (shot.outcome == Outcome::Deflection) {
         shot.letter = deflectionLetter(m_nextDeflectionLetter);
-        write(shot.entry, ShotMark::Deflection, m_nextDeflectionLetter, shot.exit);
-        write(shot.exit, ShotMark::Deflection, m_nextDeflectionLetter, shot.entry);
+        write(shot.entry, Outcome::Deflection, m_nextDeflectionLetter, shot.exit);
+        write(shot.exit, Outcome::Deflection, m_nextDeflectionLetter, shot.entry);
         m_nextDeflectionLetter = std::min<std::int16_t>(
             static_cast<std::int16_t>(m_nextDeflectionLetter + 1), kLastDeflectionLetter);
     } else {
-        write(shot.entry, shot.outcome == Outcome::Hit ? ShotMark::Hit : ShotMark::Reflection, 0, {-1, -1});
+        write(shot.entry, shot.outcome, 0, {-1, -1});
     }
     shot.cost = charge(shot.outcome == Outcome::Deflection ? 2 : 1);
-    shot.explanation = explanationOf(shot.outcome, shot.letter);
 }
 
 std::int16_t Game::charge(std::int16_t cost)
@@ -171,18 +130,12 @@ MarkResult Game::ToggleMark(CellPos pos)
 SolveResult Game::SolveGame(float now)
 {
     if (m_markedCount != m_atomCount)
-        return {SolveResult::Kind::WrongMarkCount,
-            "You do not have exactly " + signPadded(m_atomCount) + " atoms marked.", 0};
+        return {SolveResult::Kind::WrongMarkCount, m_atomCount, 0, 0};
     m_gameInProgress = false;
     const int found = revealAtoms();
     if (found != m_atomCount)
-        return {SolveResult::Kind::NotAllFound,
-            "Rats! You only found " + signPadded(found) + " of the atoms!  Click New Game to go again...", found};
-    const long long seconds = elapsedSeconds(m_gameStartTime, now);
-    return {SolveResult::Kind::AllFound,
-        "Groovy! You found all " + signPadded(m_atomCount) + " atoms in" + signPadded(seconds)
-            + " seconds!  Click New Game to go again...",
-        found};
+        return {SolveResult::Kind::NotAllFound, m_atomCount, found, 0};
+    return {SolveResult::Kind::AllFound, m_atomCount, found, elapsedSeconds(m_gameStartTime, now)};
 }
 
 int Game::revealAtoms()

@@ -2,6 +2,7 @@
 
 #include "game/AtomLayout.h"
 #include "game/Board.h"
+#include "game/ClickResult.h"
 #include "game/GameSettings.h"
 #include "game/Observation.h"
 #include "game/PlaceAtoms.h"
@@ -9,8 +10,6 @@
 #include "game/TraceLaser.h"
 
 #include <cstdint>
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace orbalux {
@@ -18,48 +17,18 @@ namespace orbalux {
 /** The highest score a game can reach; later shots are free rather than overflow. */
 inline constexpr std::int16_t kScoreCeiling = 9999;
 
-/** What a shot did. */
-struct ShotResult {
-    Outcome outcome = Outcome::None;
-    CellPos entry;
-    /** Where the laser came out: the entry cell for a reflection, the border cell it stopped by for a hit. */
-    CellPos exit;
-    /** The deflection's letter, empty for other outcomes. */
-    std::string letter;
-    /** What the shot added to Score: 1, 2 for a deflection, less at the ceiling. */
-    std::int16_t cost = 0;
-    std::vector<TraceSegment> trace;
-    /** What the outcome means, for the line under the buttons. */
-    std::string explanation;
-    /** Guard messages of a walk that found no way in; empty for every shot the board allows. */
-    std::vector<std::string> complaints;
-};
-
-/** What a click on a field cell did. */
-struct MarkResult {
-    CellPos cell;
-    bool marked = false;
-    std::int16_t MarkedCount = 0;
-};
-
-/** What a click on the board did. */
-struct ClickResult {
-    enum class Effect { Refused, Corner, Marked, Shot, Ignored };
-    Effect effect = Effect::Ignored;
-    /** The refusal to show, for Refused and Corner. */
-    std::string message;
-    std::optional<ShotResult> shot;
-    std::optional<MarkResult> mark;
-};
-
-/** What "Solved!" found. */
+/** What "Solved!" found, with the numbers the player is told. */
 struct SolveResult {
-    enum class Kind { WrongMarkCount, AllFound, NotAllFound };
+    enum class Kind : std::uint8_t { WrongMarkCount, AllFound, NotAllFound };
     Kind kind = Kind::WrongMarkCount;
-    /** The message for WrongMarkCount, else the new results line. */
-    std::string text;
+    /** The game's AtomCount. */
+    int atoms = 0;
     /** Atoms under a mark, for AllFound and NotAllFound. */
     int found = 0;
+    /** Whole seconds the game took, for AllFound. */
+    long long seconds = 0;
+
+    friend bool operator==(const SolveResult&, const SolveResult&) = default;
 };
 
 /**
@@ -83,14 +52,9 @@ public:
     std::int16_t Score() const { return m_score; }
     std::int16_t MarkedCount() const { return m_markedCount; }
     std::int16_t NextDeflectionLetter() const { return m_nextDeflectionLetter; }
-    float GameStartTime() const { return m_gameStartTime; }
     bool GameInProgress() const { return m_gameInProgress; }
-    /** Whether the border shows numbers, as the board was laid out. */
-    bool showsNumbers() const { return m_showsNumbers; }
-    /** "Bad #1"/"Bad #2" from dealing the atoms; empty for a sound random source. */
-    const std::vector<std::string>& dealComplaints() const { return m_dealComplaints; }
-    /** The instructions shown when the game starts. */
-    std::string instructionText() const;
+    /** The draws that dealing the atoms discarded, in order; empty for a sound random source. */
+    const std::vector<BadDraw>& dealComplaints() const { return m_dealComplaints; }
     /**
      * The shots the border shows, in the order of the border numbers: each "H" and "R" once,
      * each pair of deflection letters once, entered at its lower-numbered end.
@@ -102,9 +66,12 @@ public:
     /** Starts the game clock at now, seconds since midnight: the last step of a new game. */
     void startClock(float now) { m_gameStartTime = now; }
 
-    /** A click on cell: refused between games, a mark on the field, refused on a corner, else a shot. */
+    /**
+     * A click on cell: refused between games, ignored off the board, a mark on the field,
+     * refused on a corner, else a shot.
+     */
     ClickResult click(CellPos cell, bool traceShots);
-    /** Fires from border cell entry, drawing the path when traceShots is on. */
+    /** Fires from entry, a border cell other than a corner, drawing the path when traceShots is on. */
     ShotResult Shoot(CellPos entry, bool traceShots);
     /** Puts "O" on field cell or takes it off; other cells change nothing. */
     MarkResult ToggleMark(CellPos cell);
@@ -130,8 +97,7 @@ private:
     std::int16_t m_nextDeflectionLetter = 0;
     float m_gameStartTime = 0.0f;
     bool m_gameInProgress = false;
-    bool m_showsNumbers = false;
-    std::vector<std::string> m_dealComplaints;
+    std::vector<BadDraw> m_dealComplaints;
 };
 
 /** Whole seconds from start to now on a time-of-day clock, across midnight too. */

@@ -18,9 +18,6 @@ struct GameSettings {
     /** Deal only fields that firing every border cell decides; kept for the run, not in the dialog. */
     bool DealDecidableOnly = false;
 
-    /** The far border's row and column: GridSize + 1. */
-    std::int16_t EdgeIndex() const { return static_cast<std::int16_t>(GridSize + 1); }
-
     /** The settings with GridSize n clamped to 4..15. */
     GameSettings withGridSize(int n) const;
     /** The settings with AtomCount n clamped to 1..15. */

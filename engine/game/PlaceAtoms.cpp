@@ -27,9 +27,9 @@ AtomDeal PlaceAtoms(std::int16_t gridSize, std::int16_t atomCount, RandomSource&
         const std::int16_t row = drawIndex(random, n);
         const std::int16_t column = drawIndex(random, n);
         if (row == 0)
-            deal.complaints.emplace_back("Bad #1");
+            deal.complaints.push_back(BadDraw::Row);
         if (column == 0)
-            deal.complaints.emplace_back("Bad #2");
+            deal.complaints.push_back(BadDraw::Column);
         if (row == 0 || column == 0 || deal.AtomMap.hasAtom(row, column))
             continue;
         deal.AtomMap.place({row, column});

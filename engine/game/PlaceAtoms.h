@@ -4,18 +4,20 @@
 #include "game/RandomSource.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace orbalux {
+
+/** A draw that fell outside the field: its row, or its column. */
+enum class BadDraw : std::uint8_t { Row, Column };
 
 /** Where a new game's atoms hide, and what went wrong on the way. */
 struct AtomDeal {
     AtomLayout AtomMap;
     /** How many atoms were hidden. */
     std::int16_t placed = 0;
-    /** "Bad #1" or "Bad #2" for each draw that fell outside the field, in order. */
-    std::vector<std::string> complaints;
+    /** Each draw that fell outside the field, in order: a row and a column of one cell may both. */
+    std::vector<BadDraw> complaints;
 };
 
 /**

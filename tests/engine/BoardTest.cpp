@@ -43,9 +43,11 @@ TEST(Board, NumbersTheBorderClockwiseFromTheTopLeftOnlyWhenAsked)
     }
     for (CellPos quiet : {CellPos{0, 0}, CellPos{5, 5}, CellPos{2, 2}})
         EXPECT_EQ(board.cell(quiet).number, 0);
+    EXPECT_TRUE(board.showsNumbers());
     const Board plain(4, false);
     EXPECT_EQ(plain.cell({0, 1}).number, 0);
     EXPECT_EQ(plain.borderNumber({0, 1}), 1);
+    EXPECT_FALSE(plain.showsNumbers());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <variant>
 
 namespace orbalux {
 namespace {
@@ -30,8 +31,8 @@ TEST(NewGame, HidesTheDealtAtomsOnAFreshBoardAndStartsTheGame)
     EXPECT_EQ(game.MarkedCount(), 0);
     EXPECT_EQ(deflectionLetter(game.NextDeflectionLetter()), "a");
     EXPECT_TRUE(game.dealComplaints().empty());
-    EXPECT_EQ(game.instructionText().rfind("Click a light blue square", 0), 0u);
-    EXPECT_EQ(gameWith(kOneAtom, true).instructionText().rfind("Click a number", 0), 0u);
+    EXPECT_FALSE(game.board().showsNumbers());
+    EXPECT_TRUE(gameWith(kOneAtom, true).board().showsNumbers());
 }
 
 TEST(Shots, HitReflectionAndDeflectionCostFourAndMarkTheirBorderCells)
@@ -40,21 +41,21 @@ TEST(Shots, HitReflectionAndDeflectionCostFourAndMarkTheirBorderCells)
     const ShotResult hit = game.Shoot(at(0, 2), false);
     EXPECT_EQ(hit.outcome, Outcome::Hit);
     EXPECT_EQ(hit.cost, 1);
-    EXPECT_EQ(hit.explanation, "H means your laser Hit an atom.");
+    EXPECT_TRUE(hit.letter.empty());
     const ShotResult reflection = game.Shoot(at(0, 1), false);
     EXPECT_EQ(reflection.outcome, Outcome::Reflection);
     const ShotResult deflection = game.Shoot(at(4, 0), false);
     EXPECT_EQ(deflection.outcome, Outcome::Deflection);
     EXPECT_EQ(deflection.exit, at(4, 5));
     EXPECT_EQ(deflection.letter, "a");
-    EXPECT_EQ(deflection.explanation, "\"a\" means your laser went in one place and out another.");
+    EXPECT_EQ(deflection.cost, 2);
     EXPECT_EQ(game.Score(), 4);
 
-    EXPECT_EQ(game.board().cell(at(0, 2)).shot, ShotMark::Hit);
-    EXPECT_EQ(game.board().cell(at(0, 1)).shot, ShotMark::Reflection);
+    EXPECT_EQ(game.board().cell(at(0, 2)).shot, Outcome::Hit);
+    EXPECT_EQ(game.board().cell(at(0, 1)).shot, Outcome::Reflection);
     for (const auto& [end, other] : {std::pair{at(4, 0), at(4, 5)}, std::pair{at(4, 5), at(4, 0)}}) {
         const Cell& cell = game.board().cell(end);
-        EXPECT_EQ(cell.shot, ShotMark::Deflection);
+        EXPECT_EQ(cell.shot, Outcome::Deflection);
         EXPECT_EQ(deflectionLetter(cell.letter), "a");
         EXPECT_EQ(cell.partner, other);
     }
@@ -108,45 +109,29 @@ TEST(DeflectionLetter, EveryCodeHasOneVisibleCharacterOfItsOwn)
     EXPECT_EQ(deflectionLetter(kLastDeflectionLetter + 100), deflectionLetter(kLastDeflectionLetter));
 }
 
-TEST(Shots, AShotFromNoBorderCellReportsEveryGuardAndChangesNothing)
-{
-    Game game = gameWith(kOneAtom);
-    const Board before = game.board();
-    const ShotResult shot = game.Shoot(at(2, 2), true);
-    EXPECT_EQ(shot.outcome, Outcome::None);
-    EXPECT_EQ(shot.complaints, (std::vector<std::string>{
-        "Bad logic #1 in Shoot()", "Bad logic #2 in Shoot()", "Bad logic #3 in Shoot()"}));
-    EXPECT_EQ(game.board(), before);
-    EXPECT_EQ(game.Score(), 0);
-}
-
 TEST(Clicks, CornersAndFinishedGamesAreRefusedWithoutChangingAnything)
 {
     Game game = gameWith(kOneAtom);
-    const ClickResult corner = game.click(at(5, 0), false);
-    EXPECT_EQ(corner.effect, ClickResult::Effect::Corner);
-    EXPECT_EQ(corner.message, "Don't select corner cells, silly!");
+    EXPECT_EQ(game.click(at(5, 0), false), ClickResult(Refusal{Refusal::Kind::Corner}));
     game.click(at(1, 2), false);
     ASSERT_EQ(game.SolveGame(0.0f).kind, SolveResult::Kind::AllFound);
     const Board finished = game.board();
-    for (CellPos cell : {at(0, 1), at(2, 2), at(0, 0), at(9, 9)}) {
-        const ClickResult refused = game.click(cell, true);
-        EXPECT_EQ(refused.effect, ClickResult::Effect::Refused);
-        EXPECT_EQ(refused.message, "Cheating Zindra? You can't make any changes until you start a new game.");
-    }
+    for (CellPos cell : {at(0, 1), at(2, 2), at(0, 0), at(9, 9)})
+        EXPECT_EQ(game.click(cell, true), ClickResult(Refusal{Refusal::Kind::NoGame}));
     EXPECT_EQ(game.board(), finished);
     EXPECT_EQ(game.Score(), 0);
-    EXPECT_EQ(Game().click(at(0, 1), false).effect, ClickResult::Effect::Refused);
+    EXPECT_EQ(Game().click(at(0, 1), false), ClickResult(Refusal{Refusal::Kind::NoGame}));
 }
 
 TEST(Clicks, CellsOffTheBoardAreIgnoredAndBorderCellsShoot)
 {
     Game game = gameWith(kOneAtom);
     for (CellPos outside : {at(6, 1), at(-1, 2), at(1, 16)})
-        EXPECT_EQ(game.click(outside, false).effect, ClickResult::Effect::Ignored);
-    const ClickResult shot = game.click(at(0, 2), false);
-    ASSERT_TRUE(shot.shot);
-    EXPECT_EQ(shot.shot->outcome, Outcome::Hit);
+        EXPECT_EQ(game.click(outside, false), ClickResult(Ignored{}));
+    const ClickResult clicked = game.click(at(0, 2), false);
+    const auto* shot = std::get_if<ShotResult>(&clicked);
+    ASSERT_TRUE(shot);
+    EXPECT_EQ(shot->outcome, Outcome::Hit);
     EXPECT_EQ(game.Score(), 1);
 }
 
@@ -159,10 +144,7 @@ TEST(Marks, EveryFieldCellCanBeMarkedAndASecondClickTakesTheMarkOff)
             game.click({row, column}, false);
     }
     EXPECT_EQ(game.MarkedCount(), 16);
-    const ClickResult off = game.click(at(3, 2), false);
-    ASSERT_TRUE(off.mark);
-    EXPECT_FALSE(off.mark->marked);
-    EXPECT_EQ(off.mark->MarkedCount, 15);
+    EXPECT_EQ(game.click(at(3, 2), false), ClickResult(MarkResult{at(3, 2), false, 15}));
     // The trace picture stays under the mark.
     EXPECT_EQ(game.board().cell(at(3, 2)).trace, SegmentKind::HBar);
     EXPECT_FALSE(game.board().cell(at(3, 2)).marked);

@@ -45,9 +45,7 @@ TEST(SolveGame, AWrongNumberOfMarksIsRefusedAndTheGameGoesOn)
         Game game = gameWith(kCorners);
         game.Shoot({0, 2}, false);
         mark(game, marks);
-        const SolveResult result = game.SolveGame(5.0f);
-        EXPECT_EQ(result.kind, SolveResult::Kind::WrongMarkCount);
-        EXPECT_EQ(result.text, "You do not have exactly  5 atoms marked.");
+        EXPECT_EQ(game.SolveGame(5.0f), (SolveResult{SolveResult::Kind::WrongMarkCount, 5, 0, 0}));
         EXPECT_TRUE(game.GameInProgress());
         EXPECT_EQ(revealed(game), std::vector<std::string>(marks));
         EXPECT_EQ(game.Score(), 1);
@@ -59,9 +57,7 @@ TEST(SolveGame, AFullSolutionRevealsEveryAtomAndReportsWholeSecondsRoundedDown)
     Game game = gameWith(kCorners);
     game.startClock(1000.0f);
     mark(game, {"O...O", ".....", "..O..", ".....", "O...O"});
-    const SolveResult result = game.SolveGame(1037.9f);
-    EXPECT_EQ(result.kind, SolveResult::Kind::AllFound);
-    EXPECT_EQ(result.text, "Groovy! You found all  5 atoms in 37 seconds!  Click New Game to go again...");
+    EXPECT_EQ(game.SolveGame(1037.9f), (SolveResult{SolveResult::Kind::AllFound, 5, 5, 37}));
     EXPECT_FALSE(game.GameInProgress());
     EXPECT_EQ(revealed(game), (std::vector<std::string>{"@...@", ".....", "..@..", ".....", "@...@"}));
 }
@@ -70,9 +66,7 @@ TEST(SolveGame, MarksBesideTheAtomsRevealThemAllAndStayOnTheField)
 {
     Game game = gameWith(kCorners);
     mark(game, {".O.O.", ".....", ".....", "O...O", "..O.."});
-    const SolveResult result = game.SolveGame(0.0f);
-    EXPECT_EQ(result.kind, SolveResult::Kind::NotAllFound);
-    EXPECT_EQ(result.text, "Rats! You only found  0 of the atoms!  Click New Game to go again...");
+    EXPECT_EQ(game.SolveGame(0.0f), (SolveResult{SolveResult::Kind::NotAllFound, 5, 0, 0}));
     EXPECT_EQ(revealed(game), (std::vector<std::string>{"XO.OX", ".....", "..X..", "O...O", "X.O.X"}));
 }
 
@@ -83,8 +77,7 @@ TEST(SolveGame, SolvingAgainRewritesTheLineWithFreshSecondsAndNothingElse)
     mark(game, {"O...O", ".....", "..O..", ".....", "O...O"});
     game.SolveGame(110.0f);
     const Board once = game.board();
-    const SolveResult again = game.SolveGame(150.5f);
-    EXPECT_EQ(again.text, "Groovy! You found all  5 atoms in 50 seconds!  Click New Game to go again...");
+    EXPECT_EQ(game.SolveGame(150.5f), (SolveResult{SolveResult::Kind::AllFound, 5, 5, 50}));
     EXPECT_EQ(game.board(), once);
 }
 

@@ -1,5 +1,6 @@
 #include "PlaySession.h"
 
+#include "common/PlayerWords.h"
 #include "deduce/DecidableDeal.h"
 #include "deduce/DeductionSolver.h"
 #include "deduce/StepBudget.h"
@@ -17,8 +18,8 @@ namespace orbalux::testing {
 namespace {
 
 const std::string kQuestion = "You are already in a game.  Do you want to start a new game?";
-const std::string kRefused = "Cheating Zindra? You can't make any changes until you start a new game.";
-const std::string kCorner = "Don't select corner cells, silly!";
+const std::string kRefused = PlayerWords::refusal(Refusal::Kind::NoGame).toStdString();
+const std::string kCorner = PlayerWords::refusal(Refusal::Kind::Corner).toStdString();
 const QString kLastLetter = QString::fromStdString(deflectionLetter(kLastDeflectionLetter));
 
 std::string joined(const std::vector<std::string>& texts)
@@ -29,10 +30,27 @@ std::string joined(const std::vector<std::string>& texts)
     return all + "]";
 }
 
-// Numbers in the results line stand after a blank of their own.
-std::string padded(long long n)
+std::string solvedText(SolveResult::Kind kind, int atoms, int found, long long seconds)
 {
-    return " " + std::to_string(n);
+    return PlayerWords::solved({kind, atoms, found, seconds}).toStdString();
+}
+
+// Check My Marks answers agreement or how many shots disagree, listing at most ten, then the
+// marks and atoms on a line of their own when they differ.
+bool answerCheckingMarks(const QString& answer, int gridSize, int marks, int atoms)
+{
+    const QStringList lines = answer.split(QLatin1Char('\n'));
+    const QStringList agreeing = PlayerWords::marksCheck({}, gridSize, marks, atoms).split(QLatin1Char('\n'));
+    if (lines.front() == agreeing.front())
+        return lines == agreeing;
+    for (int shots = 1; shots <= 4 * gridSize; ++shots) {
+        const std::vector<MarkDisagreement> disagreements(static_cast<std::size_t>(shots));
+        if (lines.front() != PlayerWords::marksCheck(disagreements, gridSize, 0, 0).section(QLatin1Char('\n'), 0, 0))
+            continue;
+        const QStringList counts = agreeing.mid(1);
+        return lines.size() == 1 + std::min(shots, 10) + counts.size() && lines.mid(lines.size() - counts.size()) == counts;
+    }
+    return false;
 }
 
 void pressArrows(QWidget* bar, int steps)
@@ -268,10 +286,10 @@ void PlaySession::askWhetherShotsAreEnough()
     const WindowView before = view();
     m_play.trigger("mnShotsEnough");
     const std::string answer = newMessage();
-    const std::string atoms = m_atoms.count() == 1 ? "1 atom" : std::to_string(m_atoms.count()) + " atoms";
-    if (answer != "Your shots decide the field: only one way of hiding " + atoms + " fits them all."
-        && answer != "Your shots do not decide the field yet: more than one way of hiding " + atoms + " fits them all."
-        && answer != "Orbalux could not work out in time whether your shots decide the field.")
+    const auto is = [&](Verdict verdict) {
+        return answer == PlayerWords::shotsEnough(verdict, m_atoms.count()).toStdString();
+    };
+    if (!is(Verdict::Unique) && !is(Verdict::Several) && !is(Verdict::Unknown))
         fail("Are My Shots Enough? answered \"" + answer + "\"");
     expectMessages({}, {});
     checkUntouched(before);
@@ -287,10 +305,11 @@ void PlaySession::checkMyMarks()
     for (const CellPos pos : before.marks())
         marks.place(pos);
     // Marks on exactly the hidden atoms fire every shot as the atoms did.
-    const bool agreeing = answer.rfind("Your marks agree with every shot on the board.", 0) == 0;
-    if (marks == m_atoms && answer != "Your marks agree with every shot on the board.")
+    const int n = before.side - 2;
+    const QString agreeing = PlayerWords::marksCheck({}, n, marks.count(), m_atoms.count());
+    if (marks == m_atoms && answer != agreeing.toStdString())
         fail("marks on the atoms were told \"" + answer + "\"");
-    if (!agreeing && answer.rfind("Your marks disagree with ", 0) != 0)
+    if (!answerCheckingMarks(QString::fromStdString(answer), n, marks.count(), m_atoms.count()))
         fail("Check My Marks answered \"" + answer + "\"");
     expectMessages({}, {});
     checkUntouched(before);
@@ -407,7 +426,7 @@ void PlaySession::checkSolved(const WindowView& before)
 {
     const std::vector<CellPos> marks = before.marks();
     if (static_cast<int>(marks.size()) != m_atoms.count()) {
-        expectMessages({"You do not have exactly " + padded(m_atoms.count()) + " atoms marked."}, {});
+        expectMessages({solvedText(SolveResult::Kind::WrongMarkCount, m_atoms.count(), 0, 0)}, {});
         checkUntouched(before);
         return;
     }
@@ -421,9 +440,8 @@ void PlaySession::checkSolved(const WindowView& before)
     }
     const auto found = std::count_if(marks.begin(), marks.end(), [this](CellPos pos) { return m_atoms.hasAtom(pos); });
     const std::string expected = found == m_atoms.count()
-        ? "Groovy! You found all " + padded(found) + " atoms in" + padded(m_secondsPlayed % 86400)
-            + " seconds!  Click New Game to go again..."
-        : "Rats! You only found " + padded(found) + " of the atoms!  Click New Game to go again...";
+        ? solvedText(SolveResult::Kind::AllFound, m_atoms.count(), static_cast<int>(found), m_secondsPlayed % 86400)
+        : solvedText(SolveResult::Kind::NotAllFound, m_atoms.count(), static_cast<int>(found), 0);
     if (now.results.toStdString() != expected)
         fail("Solved! wrote \"" + now.results.toStdString() + "\", not \"" + expected + "\"");
     const bool bestRose = now.best.toInt() > before.best.toInt();

@@ -1,5 +1,6 @@
 #include "grid/BoardLook.h"
 
+#include "common/PlayerWords.h"
 #include "game/DeflectionLetter.h"
 
 #include <QToolTip>
@@ -18,69 +19,32 @@ const QColor kYellow(0xFFFF00);
 // Some desktops (and the offscreen platform) report no tool-tip colour at all.
 constexpr QRgb kPaleToolTip = 0xFFFFE1;
 
-QLatin1String sideOf(const Board& board, CellPos pos)
-{
-    if (pos.row == 0)
-        return QLatin1String("top");
-    if (pos.row == board.edge())
-        return QLatin1String("bottom");
-    return pos.column == 0 ? QLatin1String("left") : QLatin1String("right");
-}
-
-// Counted along the side from the top or the left, as the player moves along it.
-int placeAlongSide(const Board& board, CellPos pos)
-{
-    return pos.row == 0 || pos.row == board.edge() ? pos.column : pos.row;
-}
-
-QString borderResult(const Board& board, const Cell& cell)
-{
-    switch (cell.shot) {
-    case ShotMark::Hit: return QStringLiteral(", hit");
-    case ShotMark::Reflection: return QStringLiteral(", reflection");
-    case ShotMark::Deflection:
-        return QStringLiteral(", deflection ") + QString::fromStdString(deflectionLetter(cell.letter))
-            + QStringLiteral(", comes out at ") + cellPlace(board, cell.partner);
-    case ShotMark::None: break;
-    }
-    return {};
-}
-
 CellLook borderLook(const Board& board, CellPos pos)
 {
     const Cell& cell = board.cell(pos);
-    const QString description = sideOf(board, pos) + QLatin1String(" border ")
-        + QString::number(placeAlongSide(board, pos)) + borderResult(board, cell);
+    const QString description = PlayerWords::cellDescription(board, pos);
     switch (cell.shot) {
-    case ShotMark::Hit: return {QStringLiteral("H"), kRed, true, cell.trace, description};
-    case ShotMark::Reflection: return {QStringLiteral("R"), kYellow, true, cell.trace, description};
-    case ShotMark::Deflection:
+    case Outcome::Hit: return {QStringLiteral("H"), kRed, true, cell.trace, description};
+    case Outcome::Reflection: return {QStringLiteral("R"), kYellow, true, cell.trace, description};
+    case Outcome::Deflection:
         return {QString::fromStdString(deflectionLetter(cell.letter)), kLime, true, cell.trace, description};
-    case ShotMark::None: break;
+    case Outcome::None: break;
     }
     const QString number = cell.number > 0 ? QString::number(cell.number) : QString();
     return {number, kAqua, true, cell.trace, description};
 }
 
-// Every board redraw describes every cell, so the words are put together without formatting.
 CellLook fieldLook(const Board& board, CellPos pos, const QColor& field)
 {
     const Cell& cell = board.cell(pos);
-    QString description = cellPlace(board, pos);
-    if (cell.atomRevealed)
-        description += QLatin1String(", atom");
-    if (cell.marked)
-        description += QLatin1String(", marked");
-    if (cell.trace != SegmentKind::None)
-        description += QLatin1String(", laser path");
     return {cell.marked ? QStringLiteral("O") : QString(), cell.atomRevealed ? kBlue : field, true, cell.trace,
-        description};
+        PlayerWords::cellDescription(board, pos)};
 }
 
 CellLook lookOf(const Board& board, CellPos pos, const QColor& field)
 {
     switch (board.kindOf(pos)) {
-    case CellKind::Corner: return {QString(), kSilver, true, SegmentKind::None, cellPlace(board, pos)};
+    case CellKind::Corner: return {QString(), kSilver, true, SegmentKind::None, PlayerWords::cellDescription(board, pos)};
     case CellKind::Border: return borderLook(board, pos);
     case CellKind::Field: return fieldLook(board, pos, field);
     case CellKind::Outside: break;
@@ -110,20 +74,6 @@ QColor toolTipColour()
 CellLook lookOf(const Board& board, CellPos pos)
 {
     return lookOf(board, pos, toolTipColour());
-}
-
-QString cellPlace(const Board& board, CellPos pos)
-{
-    switch (board.kindOf(pos)) {
-    case CellKind::Field:
-        return QLatin1String("row ") + QString::number(pos.row) + QLatin1String(", column ") + QString::number(pos.column);
-    case CellKind::Corner:
-        return (pos.row == 0 ? QLatin1String("top ") : QLatin1String("bottom "))
-            + (pos.column == 0 ? QLatin1String("left corner") : QLatin1String("right corner"));
-    case CellKind::Border: return sideOf(board, pos) + QLatin1Char(' ') + QString::number(placeAlongSide(board, pos));
-    case CellKind::Outside: break;
-    }
-    return {};
 }
 
 std::vector<CellLook> looksOf(const Board& board)

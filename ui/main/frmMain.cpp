@@ -1,16 +1,15 @@
 #include "main/frmMain.h"
 
 #include "common/DialogParts.h"
+#include "common/PlayerWords.h"
 #include "common/ProgramTitle.h"
 #include "deduce/DeadlineBudget.h"
-#include "deduce/DeductionReport.h"
 #include "deduce/GameDeduction.h"
 #include "grid/Announcer.h"
 #include "grid/BoardLook.h"
 #include "grid/CellGrid.h"
 #include "help/frmAbout.h"
 #include "help/frmQuick.h"
-#include "main/Announcements.h"
 #include "main/SettingsVerdict.h"
 #include "platform/DataFiles.h"
 #include "platform/OpenInstructions.h"
@@ -25,6 +24,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
+
+#include <variant>
 
 namespace orbalux {
 
@@ -52,6 +53,12 @@ void showNormalPointer()
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
+
+// One handler per kind of result, for std::visit.
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
 
 QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut = {})
 {
@@ -211,20 +218,15 @@ void frmMain::startNewGame()
     hide();
     DeadlineBudget budget(kDeductionBudget);
     m_game = dealGame(m_settings, m_random, budget);
-    showMessages(m_game.dealComplaints());
-    m_resultsText = QString::fromStdString(m_game.instructionText());
+    for (const BadDraw draw : m_game.dealComplaints())
+        m_messenger.showMessage(PlayerWords::badDraw(draw).toStdString());
+    m_resultsText = PlayerWords::instructions(m_game.board().showsNumbers());
     refresh();
     showNormalPointer();
     show();
     fitBoard();
     m_game.startClock(m_clock.secondsSinceMidnight());
-    m_announcer->announce(gameAnnouncement(m_resultsText, m_game, m_run.BestScore()));
-}
-
-void frmMain::showMessages(const std::vector<std::string>& messages)
-{
-    for (const std::string& message : messages)
-        m_messenger.showMessage(message);
+    m_announcer->announce(PlayerWords::gameAnnouncement(m_resultsText, m_game, m_run.BestScore()));
 }
 
 void frmMain::fitBoard()
@@ -268,32 +270,33 @@ void frmMain::cmdSolved_Click()
     const SolveResult result = m_game.SolveGame(m_clock.secondsSinceMidnight());
     showNormalPointer();
     if (result.kind == SolveResult::Kind::WrongMarkCount) {
-        m_messenger.showMessage(result.text);
+        m_messenger.showMessage(PlayerWords::solved(result).toStdString());
         return;
     }
-    m_resultsText = QString::fromStdString(result.text);
+    m_resultsText = PlayerWords::solved(result);
     if (result.kind == SolveResult::Kind::AllFound)
         m_run.recordFullSolution(m_game.Score());
     refresh();
-    m_announcer->announce(gameAnnouncement(m_resultsText, m_game, m_run.BestScore()));
+    m_announcer->announce(PlayerWords::gameAnnouncement(m_resultsText, m_game, m_run.BestScore()));
 }
 
 void frmMain::msfGrid_Click(int row, int column)
 {
     const ClickResult result = m_game.click(
         {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)}, m_settings.TraceShots);
-    if (!result.message.empty())
-        m_messenger.showMessage(result.message);
-    if (result.shot) {
-        showMessages(result.shot->complaints);
-        if (!result.shot->explanation.empty())
-            m_resultsText = QString::fromStdString(result.shot->explanation);
-    }
-    refresh();
-    if (result.shot && result.shot->outcome != Outcome::None)
-        m_announcer->announce(shotAnnouncement(m_game.board(), *result.shot, m_game.Score()));
-    if (result.mark)
-        m_announcer->announce(markAnnouncement(m_game.board(), *result.mark, m_game.AtomCount()));
+    std::visit(Overloaded{
+        [](const Ignored&) {},
+        [this](const Refusal& refusal) { m_messenger.showMessage(PlayerWords::refusal(refusal.kind).toStdString()); },
+        [this](const MarkResult& mark) {
+            refresh();
+            m_announcer->announce(PlayerWords::markAnnouncement(m_game.board(), mark, m_game.AtomCount()));
+        },
+        [this](const ShotResult& shot) {
+            m_resultsText = PlayerWords::explanation(shot.outcome, shot.letter);
+            refresh();
+            m_announcer->announce(PlayerWords::shotAnnouncement(m_game.board(), shot, m_game.Score()));
+        },
+    }, result);
 }
 
 void frmMain::refresh()
@@ -331,7 +334,7 @@ void frmMain::mnShotsEnough_Click()
     DeadlineBudget budget(kDeductionBudget);
     const Deduction deduction = deduceField(m_game, budget);
     showNormalPointer();
-    m_messenger.showMessage(shotsEnoughText(deduction.verdict, m_game.AtomCount()));
+    m_messenger.showMessage(PlayerWords::shotsEnough(deduction.verdict, m_game.AtomCount()).toStdString());
 }
 
 void frmMain::mnCheckMarks_Click()
@@ -339,8 +342,9 @@ void frmMain::mnCheckMarks_Click()
     showBusyPointer();
     const std::vector<MarkDisagreement> disagreements = checkMarks(m_game);
     showNormalPointer();
-    m_messenger.showMessage(
-        marksCheckText(disagreements, m_game.board().fieldSize(), m_game.MarkedCount(), m_game.AtomCount()));
+    const QString answer = PlayerWords::marksCheck(
+        disagreements, m_game.board().fieldSize(), m_game.MarkedCount(), m_game.AtomCount());
+    m_messenger.showMessage(answer.toStdString());
 }
 
 void frmMain::mnDecidableOnly_Click(bool checked)

@@ -73,7 +73,6 @@ private:
     void startUp();
     std::optional<PictureError> FillPictureStore();
     void startNewGame();
-    void showMessages(const std::vector<std::string>& messages);
     void refresh();
     void fitBoard();
     bool boardOverflows(QSize inner) const;

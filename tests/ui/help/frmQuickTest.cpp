@@ -56,9 +56,9 @@ TEST_F(frmQuickTest, TheLegendShowsTheBoardsOwnLookForEachOutcome)
     game.Shoot({0, 1}, false);
     game.Shoot({4, 0}, false);
     const Board& board = game.board();
-    ASSERT_EQ(board.cell({0, 2}).shot, ShotMark::Hit);
-    ASSERT_EQ(board.cell({0, 1}).shot, ShotMark::Reflection);
-    ASSERT_EQ(board.cell({4, 0}).shot, ShotMark::Deflection);
+    ASSERT_EQ(board.cell({0, 2}).shot, Outcome::Hit);
+    ASSERT_EQ(board.cell({0, 1}).shot, Outcome::Reflection);
+    ASSERT_EQ(board.cell({4, 0}).shot, Outcome::Deflection);
 
     visitQuickHelp([&board](frmQuick& window) {
         const CellGrid& legend = legendOf(window);

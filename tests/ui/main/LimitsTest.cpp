@@ -1,3 +1,4 @@
+#include "common/PlayerWords.h"
 #include "game/DeflectionLetter.h"
 #include "MainWindowFixture.h"
 
@@ -44,7 +45,7 @@ TEST_F(Limits, EveryLetterUpToTheLastAndPastItIsOneVisibleCharacter)
         ASSERT_NO_FATAL_FAILURE(expectReadableBorder()) << "after deflection " << shot + 1;
     }
     const QString entry = play.text(kLanes[(beyond - 1) % 4].first, kLanes[(beyond - 1) % 4].second);
-    EXPECT_EQ(play.label("lblResults"), "\"" + entry + "\" means your laser went in one place and out another.");
+    EXPECT_EQ(play.label("lblResults"), PlayerWords::explanation(Outcome::Deflection, entry.toStdString()));
     play.grid().grab(); // paints every letter; the sanitizer build catches a bad glyph lookup
     EXPECT_TRUE(messenger.shown.empty());
 }

@@ -1,3 +1,4 @@
+#include "common/PlayerWords.h"
 #include "grid/BoardLook.h"
 #include "MainWindowFixture.h"
 
@@ -51,11 +52,11 @@ TEST_F(MainWindowKeyboard, ArrowsAndSpaceOrEnterPlayAsClicksOnTheSameGameWould)
 {
     play.newGame(kOneAtom, false, true);
     Game clicked = testing::gameWith(kOneAtom);
-    std::string explanation;
+    QString explanation;
     for (const CellPos cell : {CellPos{0, 2}, CellPos{4, 0}, CellPos{2, 5}, CellPos{3, 3}}) {
         const ClickResult result = clicked.click(cell, true);
-        if (result.shot)
-            explanation = result.shot->explanation;
+        if (const auto* shot = std::get_if<ShotResult>(&result))
+            explanation = PlayerWords::explanation(shot->outcome, shot->letter);
     }
 
     walkTo(0, 2);
@@ -70,7 +71,7 @@ TEST_F(MainWindowKeyboard, ArrowsAndSpaceOrEnterPlayAsClicksOnTheSameGameWould)
     EXPECT_EQ(shownLooks(), looksOf(clicked.board()));
     EXPECT_EQ(play.label("lblScore"), QString::number(clicked.Score()));
     EXPECT_EQ(play.label("lblAtoms"), "1");
-    EXPECT_EQ(play.label("lblResults"), QString::fromStdString(explanation));
+    EXPECT_EQ(play.label("lblResults"), explanation);
 }
 
 TEST_F(MainWindowKeyboard, TheBoardHasTheFocusAndTabRunsNewGameSolvedBoard)

@@ -1,3 +1,6 @@
+#include "common/PlayerWords.h"
+#include "deduce/GameDeduction.h"
+#include "grid/Announcer.h"
 #include "MainWindowFixture.h"
 #include "PlatformFakes.h"
 
@@ -35,7 +38,7 @@ TEST_F(MainWindowTest, StartsAnEightByEightGameWithTheBestScoreAtNinetyNine)
     EXPECT_EQ(play.label("lblAtomsInGame"), "5");
     EXPECT_EQ(play.label("lblAtoms"), "0");
     EXPECT_EQ(play.label("lblScore"), "0");
-    EXPECT_TRUE(play.label("lblResults").startsWith("Click a light blue square"));
+    EXPECT_EQ(play.label("lblResults"), PlayerWords::instructions(false));
     EXPECT_TRUE(messenger.shown.empty());
     EXPECT_TRUE(messenger.asked.empty());
     EXPECT_FALSE(QApplication::overrideCursor());
@@ -46,7 +49,7 @@ TEST_F(MainWindowTest, ANumberedBorderOnSquareCellsInItsColours)
     play.newGame(kTwoAtoms, true);
     EXPECT_EQ(play.text(0, 1), "1");
     EXPECT_EQ(play.text(1, 0), "16");
-    EXPECT_TRUE(play.label("lblResults").startsWith("Click a number"));
+    EXPECT_EQ(play.label("lblResults"), PlayerWords::instructions(true));
     const QRect corner = play.grid().cellRect(0, 0);
     const QRect last = play.grid().cellRect(5, 5);
     EXPECT_EQ(corner.width(), corner.height());
@@ -70,7 +73,7 @@ TEST_F(MainWindowTest, HitReflectionAndDeflectionShowTheirMarksColoursAndMeaning
     EXPECT_EQ(shownColour(0, 2), QColor(Qt::red));
     EXPECT_EQ(shownColour(0, 1), QColor(Qt::yellow));
     EXPECT_EQ(shownColour(5, 4), QColor(0x00, 0xFF, 0x00));
-    EXPECT_EQ(play.label("lblResults"), "\"a\" means your laser went in one place and out another.");
+    EXPECT_EQ(play.label("lblResults"), PlayerWords::explanation(Outcome::Deflection, "a"));
     EXPECT_TRUE(messenger.shown.empty());
 }
 
@@ -104,7 +107,7 @@ TEST_F(MainWindowTest, SolvedWithEveryAtomMarkedRevealsThemAllAndRecordsTheScore
     play.click(4, 1);
     clock.now = 1012.0f;
     play.press("cmdSolved");
-    EXPECT_EQ(play.label("lblResults"), "Groovy! You found all  2 atoms in 12 seconds!  Click New Game to go again...");
+    EXPECT_EQ(play.label("lblResults"), PlayerWords::solved({SolveResult::Kind::AllFound, 2, 2, 12}));
     EXPECT_EQ(play.label("lblBestScore"), "1");
     EXPECT_EQ(shownColour(1, 2), QColor(Qt::blue));
     EXPECT_EQ(shownColour(4, 1), QColor(Qt::blue));
@@ -119,11 +122,45 @@ TEST_F(MainWindowTest, AWrongGuessSaysRatsShowsTheAtomsAndKeepsTheBestScore)
     play.click(1, 2);
     play.click(4, 4);
     play.press("cmdSolved");
-    EXPECT_EQ(play.label("lblResults"), "Rats! You only found  1 of the atoms!  Click New Game to go again...");
+    EXPECT_EQ(play.label("lblResults"), PlayerWords::solved({SolveResult::Kind::NotAllFound, 2, 1, 0}));
     EXPECT_EQ(play.label("lblBestScore"), "99");
     EXPECT_EQ(shownColour(4, 1), QColor(Qt::blue));
     EXPECT_NE(shownColour(4, 4), QColor(Qt::blue));
     EXPECT_EQ(play.text(4, 4), "O");
+}
+
+TEST_F(MainWindowTest, ScreenReadersHearTheNewGameEachShotAndEachMark)
+{
+    play.newGame(kTwoAtoms);
+    const auto* announcer = window.findChild<Announcer*>();
+    ASSERT_TRUE(announcer);
+    Game same = testing::gameWith(kTwoAtoms);
+    EXPECT_EQ(announcer->text(), PlayerWords::gameAnnouncement(PlayerWords::instructions(false), same, 99));
+    play.click(0, 4);
+    const ClickResult shot = same.click({0, 4}, false);
+    EXPECT_EQ(announcer->text(), PlayerWords::shotAnnouncement(same.board(), std::get<ShotResult>(shot), 2));
+    play.click(1, 2);
+    const ClickResult mark = same.click({1, 2}, false);
+    EXPECT_EQ(announcer->text(), PlayerWords::markAnnouncement(same.board(), std::get<MarkResult>(mark), 2));
+}
+
+// Both answers speak of the game on the board: its shots, its size, its marks and its atoms.
+TEST_F(MainWindowTest, TheDeduceMenuAnswersAboutTheGameOnTheBoard)
+{
+    play.newGame(kTwoAtoms);
+    Game same = testing::gameWith(kTwoAtoms);
+    for (const CellPos cell : {CellPos{0, 2}, CellPos{0, 4}, CellPos{1, 3}}) {
+        play.click(cell.row, cell.column);
+        same.click(cell, false);
+    }
+    messenger.shown.clear();
+    play.trigger("mnCheckMarks");
+    play.trigger("mnShotsEnough");
+    const std::vector<MarkDisagreement> disagreements = checkMarks(same);
+    ASSERT_FALSE(disagreements.empty());
+    EXPECT_EQ(messenger.shown, (std::vector<std::string>{
+        PlayerWords::marksCheck(disagreements, 4, 1, 2).toStdString(),
+        PlayerWords::shotsEnough(Verdict::Several, 2).toStdString()}));
 }
 
 TEST_F(MainWindowTest, NewGameAnsweredNoLeavesTheGameAndYesStartsItsClockAfresh)
@@ -153,7 +190,7 @@ TEST_F(MainWindowTest, NewGameAnsweredNoLeavesTheGameAndYesStartsItsClockAfresh)
     play.click(4, 1);
     clock.now = 2030.0f;
     play.press("cmdSolved");
-    EXPECT_TRUE(play.label("lblResults").startsWith("Groovy! You found all  2 atoms in 30 seconds!"));
+    EXPECT_EQ(play.label("lblResults"), PlayerWords::solved({SolveResult::Kind::AllFound, 2, 2, 30}));
 }
 
 TEST_F(MainWindowTest, ALargeBoardFollowedByASmallOneLeavesNothingBehind)

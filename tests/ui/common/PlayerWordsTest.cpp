@@ -1,0 +1,211 @@
+#include "common/PlayerWords.h"
+#include "game/DeflectionLetter.h"
+#include "TestDoubles.h"
+
+#include <gtest/gtest.h>
+
+#include <variant>
+
+namespace orbalux {
+namespace {
+
+CellPos at(int row, int column)
+{
+    return {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+}
+
+TEST(LineUnderTheButtons, ANewGameNamesWhatToClickOnItsBoard)
+{
+    EXPECT_EQ(PlayerWords::instructions(false),
+        "Click a light blue square on the edge of the field, or place/remove atoms on the field. "
+        "Click Solved! when you think you have placed the atom correctly.");
+    EXPECT_EQ(PlayerWords::instructions(true),
+        "Click a number on the edge of the field, or place/remove atoms on the field. "
+        "Click Solved! when you think you have placed the atom correctly.");
+}
+
+TEST(LineUnderTheButtons, AShotExplainsTheMarkItLeftWithTheLetterQuoted)
+{
+    EXPECT_EQ(PlayerWords::explanation(Outcome::Hit, ""), "H means your laser Hit an atom.");
+    EXPECT_EQ(PlayerWords::explanation(Outcome::Reflection, ""),
+        "R means either your laser was unable to go in because of an adjacent atom or it came out the same place "
+        "it went in.");
+    EXPECT_EQ(PlayerWords::explanation(Outcome::Deflection, "a"), "\"a\" means your laser went in one place and out another.");
+    EXPECT_EQ(PlayerWords::explanation(Outcome::Deflection, "\xC3\x9F"),
+        QString::fromUtf8("\"\xC3\x9F\" means your laser went in one place and out another."));
+}
+
+TEST(LineUnderTheButtons, SolvedPadsEachNumberWithABlankOfItsOwn)
+{
+    EXPECT_EQ(PlayerWords::solved({SolveResult::Kind::AllFound, 5, 5, 37}),
+        "Groovy! You found all  5 atoms in 37 seconds!  Click New Game to go again...");
+    EXPECT_EQ(PlayerWords::solved({SolveResult::Kind::AllFound, 12, 12, 0}),
+        "Groovy! You found all  12 atoms in 0 seconds!  Click New Game to go again...");
+    EXPECT_EQ(PlayerWords::solved({SolveResult::Kind::NotAllFound, 5, 2, 0}),
+        "Rats! You only found  2 of the atoms!  Click New Game to go again...");
+}
+
+TEST(Messages, RefusalsWrongMarkCountsAndBadDrawsEachHaveTheirSentence)
+{
+    EXPECT_EQ(PlayerWords::refusal(Refusal::Kind::NoGame),
+        "Cheating Zindra? You can't make any changes until you start a new game.");
+    EXPECT_EQ(PlayerWords::refusal(Refusal::Kind::Corner), "Don't select corner cells, silly!");
+    EXPECT_EQ(PlayerWords::solved({SolveResult::Kind::WrongMarkCount, 5, 0, 0}),
+        "You do not have exactly  5 atoms marked.");
+    EXPECT_EQ(PlayerWords::badDraw(BadDraw::Row), "Bad #1");
+    EXPECT_EQ(PlayerWords::badDraw(BadDraw::Column), "Bad #2");
+}
+
+TEST(DeduceAnswers, ShotsEnoughTellsWhetherTheShotsDecideTheFieldCountingAtomsInWords)
+{
+    EXPECT_EQ(PlayerWords::shotsEnough(Verdict::Unique, 1),
+        "Your shots decide the field: only one way of hiding 1 atom fits them all.");
+    EXPECT_EQ(PlayerWords::shotsEnough(Verdict::Several, 5),
+        "Your shots do not decide the field yet: more than one way of hiding 5 atoms fits them all.");
+    for (const Verdict gaveUp : {Verdict::Unknown, Verdict::NoLayout, Verdict::Invalid})
+        EXPECT_EQ(PlayerWords::shotsEnough(gaveUp, 5),
+            "Orbalux could not work out in time whether your shots decide the field.");
+}
+
+TEST(DeduceAnswers, CheckMarksNamesEachDisagreeingShotByBorderNumber)
+{
+    const std::vector<MarkDisagreement> two{
+        {1, {at(0, 1), Outcome::Hit, at(0, 1)}, {at(0, 1), Outcome::Deflection, at(5, 1)}},
+        {7, {at(3, 5), Outcome::Deflection, at(3, 0)}, {at(3, 5), Outcome::Reflection, at(3, 5)}},
+        {0, {at(0, 0), Outcome::Hit, at(0, 0)}, {at(0, 0), Outcome::None, at(0, 0)}}};
+    EXPECT_EQ(PlayerWords::marksCheck(two, 4, 1, 1),
+        "Your marks disagree with 3 of your shots.\n"
+        "Border cell 1: your marks give a deflection out at 12, the board shows a hit.\n"
+        "Border cell 7: your marks give a reflection, the board shows a deflection out at 14.\n"
+        "Border cell 0: your marks give no shot, the board shows a hit.");
+    EXPECT_EQ(PlayerWords::marksCheck({}, 4, 2, 2), "Your marks agree with every shot on the board.");
+}
+
+// Different numbers of marks and atoms on every line, so a swap shows.
+TEST(DeduceAnswers, CheckMarksEndsWithTheMarksAndAtomsWhenTheyDiffer)
+{
+    EXPECT_EQ(PlayerWords::marksCheck({}, 4, 0, 1),
+        "Your marks agree with every shot on the board.\nYou have 0 marks for 1 atom.");
+    EXPECT_EQ(PlayerWords::marksCheck({}, 4, 1, 5),
+        "Your marks agree with every shot on the board.\nYou have 1 mark for 5 atoms.");
+    const std::vector<MarkDisagreement> one{
+        {2, {at(0, 2), Outcome::Reflection, at(0, 2)}, {at(0, 2), Outcome::Hit, at(0, 2)}}};
+    EXPECT_EQ(PlayerWords::marksCheck(one, 4, 3, 2),
+        "Your marks disagree with 1 of your shots.\n"
+        "Border cell 2: your marks give a hit, the board shows a reflection.\n"
+        "You have 3 marks for 2 atoms.");
+}
+
+TEST(DeduceAnswers, CheckMarksListsAtMostTenDisagreeingShots)
+{
+    const std::vector<MarkDisagreement> many(12,
+        MarkDisagreement{3, {at(0, 3), Outcome::Hit, at(0, 3)}, {at(0, 3), Outcome::Reflection, at(0, 3)}});
+    const QString text = PlayerWords::marksCheck(many, 4, 1, 1);
+    EXPECT_TRUE(text.startsWith("Your marks disagree with 12 of your shots.\n"));
+    EXPECT_EQ(text.count(QLatin1Char('\n')), 10);
+}
+
+// One atom at (1,2) of a 4 by 4 field: top 2 hits, top 1 reflects, row 4 runs straight across.
+class Announcements : public ::testing::Test {
+protected:
+    QString click(int row, int column)
+    {
+        const ClickResult result = m_game.click(at(row, column), false);
+        if (const auto* shot = std::get_if<ShotResult>(&result))
+            return PlayerWords::shotAnnouncement(m_game.board(), *shot, m_game.Score());
+        if (const auto* mark = std::get_if<MarkResult>(&result))
+            return PlayerWords::markAnnouncement(m_game.board(), *mark, m_game.AtomCount());
+        return {};
+    }
+
+    Game m_game = testing::gameWith({".X..", "....", "....", "...."});
+};
+
+TEST_F(Announcements, AShotTellsItsOutcomeWhereItWentInAndOutAndTheScore)
+{
+    EXPECT_EQ(click(0, 2), "Hit: in at top 2. Score 1.");
+    EXPECT_EQ(click(0, 1), "Reflection: in at top 1. Score 2.");
+    EXPECT_EQ(click(4, 0), "Deflection a: in at left 4, out at right 4. Score 4.");
+    EXPECT_EQ(click(4, 5), "Deflection b: in at right 4, out at left 4. Score 6.");
+}
+
+TEST_F(Announcements, AMarkTellsTheCellAndHowManyAreMarked)
+{
+    EXPECT_EQ(click(2, 3), "Marked row 2, column 3. 1 of 1 marked.");
+    EXPECT_EQ(click(3, 1), "Marked row 3, column 1. 2 of 1 marked.");
+    EXPECT_EQ(click(2, 3), "Unmarked row 2, column 3. 1 of 1 marked.");
+}
+
+TEST_F(Announcements, AGameTellsItsResultLineWithoutPaddingAndItsCounters)
+{
+    EXPECT_EQ(PlayerWords::gameAnnouncement(PlayerWords::instructions(false), m_game, 99),
+        "Click a light blue square on the edge of the field, or place/remove atoms on the field. Click "
+        "Solved! when you think you have placed the atom correctly. Atoms in game 1, marked 0. Score 0, "
+        "best score 99.");
+    click(0, 2);
+    click(1, 2);
+    const QString results = PlayerWords::solved(m_game.SolveGame(12.0f));
+    EXPECT_EQ(PlayerWords::gameAnnouncement(results, m_game, 1),
+        "Groovy! You found all 1 atoms in 12 seconds! Click New Game to go again... Atoms in game 1, "
+        "marked 1. Score 1, best score 1.");
+}
+
+class CellWords : public ::testing::Test {
+protected:
+    QString described(CellPos pos) const { return PlayerWords::cellDescription(m_board, pos); }
+    Cell& at(CellPos pos) { return m_board.cell(pos); }
+
+    Board m_board{4, false};
+};
+
+TEST_F(CellWords, PlacesCountBordersAlongTheirSideAndTheFieldByRowAndColumn)
+{
+    EXPECT_EQ(PlayerWords::cellPlace(m_board, {0, 2}), "top 2");
+    EXPECT_EQ(PlayerWords::cellPlace(m_board, {5, 4}), "bottom 4");
+    EXPECT_EQ(PlayerWords::cellPlace(m_board, {3, 0}), "left 3");
+    EXPECT_EQ(PlayerWords::cellPlace(m_board, {1, 5}), "right 1");
+    EXPECT_EQ(PlayerWords::cellPlace(m_board, {2, 3}), "row 2, column 3");
+    EXPECT_EQ(PlayerWords::cellPlace(m_board, {5, 0}), "bottom left corner");
+    EXPECT_EQ(PlayerWords::cellPlace(m_board, {6, 1}), "");
+}
+
+TEST_F(CellWords, CornersAreNamedByWhereTheyAre)
+{
+    EXPECT_EQ(described({0, 0}), "top left corner");
+    EXPECT_EQ(described({0, 5}), "top right corner");
+    EXPECT_EQ(described({5, 0}), "bottom left corner");
+    EXPECT_EQ(described({5, 5}), "bottom right corner");
+}
+
+TEST_F(CellWords, BorderCellsSayTheirSideAndPlaceThenWhatTheShotShowed)
+{
+    EXPECT_EQ(described({0, 2}), "top border 2");
+    EXPECT_EQ(described({1, 5}), "right border 1");
+    at({0, 2}).shot = Outcome::Hit;
+    at({3, 0}).shot = Outcome::Reflection;
+    at({5, 1}).shot = Outcome::Deflection;
+    at({5, 1}).letter = kFirstDeflectionLetter;
+    at({5, 1}).partner = {2, 5};
+    EXPECT_EQ(described({0, 2}), "top border 2, hit");
+    EXPECT_EQ(described({3, 0}), "left border 3, reflection");
+    EXPECT_EQ(described({5, 1}), "bottom border 1, deflection a, comes out at right 2");
+}
+
+TEST_F(CellWords, FieldCellsSayWhereTheyAreAndWhetherTheyAreAnAtomMarkedOrCrossed)
+{
+    const CellPos field{2, 3};
+    EXPECT_EQ(described(field), "row 2, column 3");
+    at(field).marked = true;
+    at(field).trace = SegmentKind::CrossBar;
+    EXPECT_EQ(described(field), "row 2, column 3, marked, laser path");
+    at(field).marked = false;
+    EXPECT_EQ(described(field), "row 2, column 3, laser path");
+    at(field).trace = SegmentKind::None;
+    at(field).atomRevealed = true;
+    at(field).marked = true;
+    EXPECT_EQ(described(field), "row 2, column 3, atom, marked");
+    EXPECT_EQ(described({-1, 0}), "");
+}
+
+} // namespace
+} // namespace orbalux
