@@ -1,6 +1,7 @@
 #include "platform/OpenInstructions.h"
 
 #include <exception>
+#include <utility>
 
 namespace orbalux {
 
@@ -13,12 +14,12 @@ ProgramCommand instructionsCommand(const std::string& document)
 #endif
 }
 
-bool openInstructions(ProgramStarter& programs, const std::string& document)
+bool openInstructions(ProgramStarter& programs, const std::string& document, std::function<void()> onLaterFailure)
 {
     const ProgramCommand command = instructionsCommand(document);
     bool started = false;
     try {
-        started = programs.start(command.program, command.arguments);
+        started = programs.startWatched(command.program, command.arguments, std::move(onLaterFailure));
     } catch (const std::exception&) {
         started = false;
     }

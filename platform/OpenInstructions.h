@@ -2,6 +2,7 @@
 
 #include "platform/ProgramStarter.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,11 @@ struct ProgramCommand {
 /** The word processor on Windows, the desktop's own opener elsewhere, with document. */
 ProgramCommand instructionsCommand(const std::string& document = kInstructionsFile);
 
-/** Starts instructionsCommand(document) each time; false when it cannot start. */
-bool openInstructions(ProgramStarter& programs, const std::string& document = kInstructionsFile);
+/**
+ * Starts instructionsCommand(document) each time; false when it cannot start. Where the opener
+ * can be watched, onLaterFailure is called when it starts but then fails.
+ */
+bool openInstructions(ProgramStarter& programs, const std::string& document = kInstructionsFile,
+                      std::function<void()> onLaterFailure = {});
 
 } // namespace orbalux

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,18 @@ public:
      * never throws.
      */
     virtual bool start(const std::string& program, const std::vector<std::string>& arguments) = 0;
+
+    /**
+     * As start(); where the platform can watch the program, onLaterFailure is also called once,
+     * on this thread's event loop, if the program started but then ends in failure. Elsewhere
+     * only a failure to start counts.
+     */
+    virtual bool startWatched(const std::string& program, const std::vector<std::string>& arguments,
+                              std::function<void()> onLaterFailure)
+    {
+        static_cast<void>(onLaterFailure);
+        return start(program, arguments);
+    }
 };
 
 } // namespace orbalux

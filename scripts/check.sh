@@ -1,25 +1,68 @@
 #!/bin/sh
-# Installs what is missing, builds what changed, and runs every test twice: in the normal build,
-# then in a build under AddressSanitizer and UndefinedBehaviorSanitizer that halts on the first
-# error. Fails as soon as either build or either run fails.
+# Installs what is missing, builds what changed, and runs the tests in four builds: the whole
+# suite in the normal build and again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (halting on the first error); the engine and the platform with their tests built by Clang,
+# and cross-built for Windows and run under Wine. Every build treats warnings as errors. Fails
+# as soon as any build or any run fails, and says how long each step took.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh test
 
 launcher=""
-command -v ccache >/dev/null && launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
-# Configured every time: the play command may have made build/ without the tests.
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher \
-    -DORBALUX_TESTS=ON -DORBALUX_BENCHMARKS=ON >/dev/null
-cmake --build build
-ctest --test-dir build --output-on-failure --timeout 300
+command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
+checked=$(date +%s)
 
-# Exported before the build too: it runs each test program once to list its tests. Leaks that
-# system libraries keep until exit are suppressed by library name, never for our own code.
-export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1"
-export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug $launcher \
-    -DORBALUX_SANITIZE=ON -DORBALUX_TESTS=ON -DORBALUX_BENCHMARKS=OFF
-cmake --build build-asan
-ctest --test-dir build-asan --output-on-failure --timeout 300
+# step NAME COMMAND...: runs one step under a heading and reports its time.
+step() {
+    name=$1
+    shift
+    printf '\n===== %s\n' "$name"
+    begun=$(date +%s)
+    "$@"
+    printf '===== %s: passed in %d s\n' "$name" $(($(date +%s) - begun))
+}
+
+normal_build() {
+    # Configured every time: the play command may have made build/ without the tests.
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher -DORBALUX_WERROR=ON \
+        -DORBALUX_TESTS=ON -DORBALUX_BENCHMARKS=ON >/dev/null
+    cmake --build build
+    ctest --test-dir build --output-on-failure --timeout 300
+}
+
+sanitized_build() {
+    # Exported before the build too: it runs each test program once to list its tests. Leaks
+    # that system libraries keep until exit are suppressed by library name, never for our own code.
+    export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1"
+    export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug $launcher -DORBALUX_WERROR=ON \
+        -DORBALUX_SANITIZE=ON -DORBALUX_TESTS=ON -DORBALUX_BENCHMARKS=OFF >/dev/null
+    cmake --build build-asan
+    ctest --test-dir build-asan --output-on-failure --timeout 300
+    unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
+}
+
+# Another compiler's warnings and its reading of the standard, on the code without windows.
+clang_build() {
+    cmake -S . -B build-clang -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release $launcher \
+        -DORBALUX_WERROR=ON -DORBALUX_UI=OFF -DORBALUX_TESTS=ON -DORBALUX_BENCHMARKS=OFF >/dev/null
+    cmake --build build-clang
+    ctest --test-dir build-clang --output-on-failure --timeout 300
+}
+
+# The Win32 code for real: Wine's registry, processes and drive-letter paths, in a Wine prefix
+# that the tests make for themselves and remove (tests/wine).
+windows_build() {
+    cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+        -DCMAKE_BUILD_TYPE=Release $launcher -DORBALUX_WERROR=ON -DORBALUX_UI=OFF -DORBALUX_TESTS=ON \
+        -DORBALUX_BENCHMARKS=OFF >/dev/null
+    cmake --build build-windows
+    ctest --test-dir build-windows --output-on-failure --timeout 300
+}
+
+step "Normal build (GCC, build/): every test" normal_build
+step "Sanitizer build (GCC, ASan and UBSan, build-asan/): every test" sanitized_build
+step "Clang build (engine and platform, build-clang/): engine_tests, platform_tests" clang_build
+step "Windows build (MinGW-w64, build-windows/) under Wine: engine_tests, platform_tests" windows_build
+printf '\n===== All four builds passed in %d s\n' $(($(date +%s) - checked))

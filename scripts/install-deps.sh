@@ -7,7 +7,10 @@ PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core"
 # dbus-x11 is there so that the tests run where a program without a session bus would
 # autolaunch one, as on a desktop; openbox and weston are the window manager and the Wayland
 # compositor that the desktop tests start, orca the screen reader that one of them listens with.
-TEST="$PLAY libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils g++-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file strace dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox weston qt6-wayland man-db"
+# clang builds the engine and platform a second time; g++-mingw-w64-x86-64 cross-builds them for
+# Windows, with GoogleTest from googletest's sources, and wine64 runs them; ccache keeps the
+# rebuilds short.
+TEST="$PLAY libgtest-dev libgmock-dev libbenchmark-dev googletest clang ccache g++-mingw-w64-x86-64 wine64 xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev file strace dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox weston qt6-wayland man-db"
 
 case "${1:-play}" in
     play) wanted=$PLAY ;;

@@ -38,6 +38,17 @@ TEST(OpenInstructionsTest, OpenerPresentIsASuccess)
     EXPECT_TRUE(openInstructions(programs));
 }
 
+TEST(OpenInstructionsTest, OpenerThatFailsAfterStartingIsHandedTheCallerWhatToDo)
+{
+    FakePrograms programs;
+    programs.installed = {instructionsCommand().program};
+    int laterFailures = 0;
+    EXPECT_TRUE(openInstructions(programs, kInstructionsFile, [&] { ++laterFailures; }));
+    EXPECT_EQ(laterFailures, 0);
+    programs.failLater(0);
+    EXPECT_EQ(laterFailures, 1);
+}
+
 TEST(OpenInstructionsTest, EveryCommandStartsTheOpenerAgain)
 {
     FakePrograms programs;

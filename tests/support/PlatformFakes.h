@@ -7,6 +7,7 @@
 #include "platform/SysInfoLocator.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -120,10 +121,26 @@ public:
         return true;
     }
 
+    /** Keeps what it is told to call should the program fail later; failLater() calls it. */
+    bool startWatched(const std::string& program, const std::vector<std::string>& arguments,
+                      std::function<void()> onLaterFailure) override
+    {
+        const bool ok = start(program, arguments);
+        if (ok)
+            m_onLaterFailure.push_back(std::move(onLaterFailure));
+        return ok;
+    }
+
+    /** The started program that was watched as number index ends in failure. */
+    void failLater(std::size_t index) { m_onLaterFailure.at(index)(); }
+
     std::set<std::string> installed;
     std::vector<Start> started;
     int attempts = 0;
     bool throwOnStart = false;
+
+private:
+    std::vector<std::function<void()>> m_onLaterFailure;
 };
 
 /** Finds whatever the test says is there, and counts the look-ups. */

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -362,11 +363,18 @@ void frmMain::mnQuickHelp_Click()
     m_frmQuick->exec();
 }
 
+// The opener may start and only then find nothing to open the document with; the player gets
+// the same hint then, if the window is still there to give it.
 void frmMain::mnuDocumentation_Click()
 {
+    const auto showHint = [window = QPointer<frmMain>(this)] {
+        if (window)
+            window->m_messenger.showMessage(
+                "Open the file 'Instruct.doc' for detailed information about using this product.");
+    };
     if (!openInstructions(m_platform.programs,
-            findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string()))
-        m_messenger.showMessage("Open the file 'Instruct.doc' for detailed information about using this product.");
+            findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string(), showHint))
+        showHint();
 }
 
 // A fresh box for every visit; it deletes itself once closed.

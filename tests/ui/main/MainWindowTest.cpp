@@ -3,8 +3,11 @@
 #include "grid/Announcer.h"
 #include "MainWindowFixture.h"
 #include "PlatformFakes.h"
+#include "platform/PathSysInfoLocator.h"
+#include "platform/QtProgramStarter.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -269,6 +272,40 @@ TEST_F(MainWindowTest, InstructionsOpenFromTheFirstDataFolderThatHoldsThem)
     ASSERT_EQ(platform.programs.started.size(), 2u);
     EXPECT_EQ(platform.programs.started[0].arguments, std::vector<std::string>{document.fileName().toStdString()});
     EXPECT_EQ(platform.programs.started[1].arguments, std::vector<std::string>{"Instruct.doc"});
+}
+
+// A desktop with nothing to open the document with: its opener starts, then exits with status 3.
+// The real starter runs a stand-in opener found first on the search path.
+TEST_F(MainWindowTest, InstructionsOpenerThatFailsAfterStartingShowsTheHintAndOneThatWorksDoesNot)
+{
+    QTemporaryDir folder;
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", folder.path().toLocal8Bit());
+    const auto writeOpener = [&](const char* script) {
+        QFile opener(folder.filePath(QStringLiteral("xdg-open")));
+        ASSERT_TRUE(opener.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        opener.write(script);
+        opener.close();
+        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    PathSysInfoLocator sysInfo;
+    QtProgramStarter programs;
+    frmMain watched({messenger, random, clock, {sysInfo, programs}, testing::assetFolders()});
+    const auto openAndWait = [&] {
+        testing::MainWindowDriver(watched, messenger, random).trigger("mnuDocumentation");
+        while (programs.watching() > 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+
+    writeOpener("#!/bin/sh\nexit 3\n");
+    openAndWait();
+    writeOpener("#!/bin/sh\nexit 0\n");
+    openAndWait();
+    qputenv("PATH", savedPath);
+
+    EXPECT_EQ(messenger.shown,
+        std::vector<std::string>{"Open the file 'Instruct.doc' for detailed information about using this product."});
 }
 
 } // namespace
