@@ -22,7 +22,7 @@ struct WalkStop {
 /** A laser walk, by the rules of TraceLaser, that goes as far as the decided cells take it. */
 class PartialWalk {
 public:
-    /** entry is a border cell of the gridSize field (1..15), not a corner. */
+    /** entry is a border cell of the gridSize field (1..kMaxGridSize), not a corner. */
     PartialWalk(int gridSize, CellPos entry);
 
     /**

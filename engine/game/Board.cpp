@@ -1,7 +1,7 @@
 #include "game/Board.h"
 
-#include "game/AtomLayout.h"
 #include "game/BorderCell.h"
+#include "game/GridLimits.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -9,7 +9,7 @@
 namespace orbalux {
 
 Board::Board(std::int16_t gridSize, bool showNumbers)
-    : m_side(static_cast<std::int16_t>(std::clamp<std::int16_t>(gridSize, 1, AtomLayout::kSide - 2) + 2))
+    : m_side(static_cast<std::int16_t>(std::clamp<std::int16_t>(gridSize, 1, kMaxGridSize) + 2))
     , m_cells(static_cast<std::size_t>(m_side) * static_cast<std::size_t>(m_side))
 {
     if (!showNumbers)

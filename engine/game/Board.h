@@ -16,7 +16,7 @@ class Board {
 public:
     /** A board with no cells. */
     Board() = default;
-    /** 1 <= gridSize <= 15; border cells carry their numbers when showNumbers is on. */
+    /** 1 <= gridSize <= kMaxGridSize; border cells carry their numbers when showNumbers is on. */
     Board(std::int16_t gridSize, bool showNumbers);
 
     /** Rows and columns: the field and its two borders. */

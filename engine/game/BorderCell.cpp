@@ -1,6 +1,6 @@
 #include "game/BorderCell.h"
 
-#include "game/AtomLayout.h"
+#include "game/GridLimits.h"
 
 namespace orbalux {
 
@@ -8,7 +8,7 @@ namespace {
 
 bool validSize(std::int16_t gridSize)
 {
-    return gridSize >= 1 && gridSize <= AtomLayout::kSide - 2;
+    return gridSize >= 1 && gridSize <= kMaxGridSize;
 }
 
 CellPos cell(int row, int column)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/CellPos.h"
+#include "game/GridLimits.h"
 
 #include <cstdint>
 
@@ -9,11 +10,11 @@ namespace orbalux {
 /** The border cells of a gridSize field, numbered 1..4 * gridSize clockwise from the top left. */
 class BorderCell {
 public:
-    /** 4 * gridSize for gridSize 1..15, otherwise 0. */
+    /** 4 * gridSize for gridSize 1..kMaxGridSize, otherwise 0. */
     static int count(std::int16_t gridSize);
     /** The cell numbered number; 1 <= number <= count(gridSize). */
     static CellPos at(std::int16_t gridSize, int number);
-    /** The number of pos, or 0 when pos is a corner, not on the border, or gridSize is not 1..15. */
+    /** The number of pos, or 0 when pos is a corner, not on the border, or gridSize is not 1..kMaxGridSize. */
     static int numberOf(std::int16_t gridSize, CellPos pos);
 };
 

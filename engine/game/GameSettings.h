@@ -1,11 +1,12 @@
 #pragma once
 
+#include "game/GridLimits.h"
+
 #include <cstdint>
 
 namespace orbalux {
 
 inline constexpr std::int16_t kMinGridSize = 4;
-inline constexpr std::int16_t kMaxGridSize = 15;
 inline constexpr std::int16_t kMinAtomCount = 1;
 inline constexpr std::int16_t kMaxAtomCount = 15;
 
@@ -21,9 +22,9 @@ struct GameSettings {
     /** The far border's row and column: GridSize + 1. */
     std::int16_t EdgeIndex() const { return static_cast<std::int16_t>(GridSize + 1); }
 
-    /** The settings with GridSize n clamped to 4..15. */
+    /** The settings with GridSize n clamped to kMinGridSize..kMaxGridSize. */
     GameSettings withGridSize(int n) const;
-    /** The settings with AtomCount n clamped to 1..15. */
+    /** The settings with AtomCount n clamped to kMinAtomCount..kMaxAtomCount. */
     GameSettings withAtomCount(int n) const;
 
     friend bool operator==(const GameSettings&, const GameSettings&) = default;

@@ -151,7 +151,7 @@ private:
 
 LaserWalk TraceLaser(const AtomLayout& atoms, std::int16_t gridSize, CellPos entry)
 {
-    const Heading heading = gridSize >= 1 && gridSize < AtomLayout::kSide - 1
+    const Heading heading = gridSize >= 1 && gridSize <= kMaxGridSize
         ? initialHeading(entry, gridSize + 1)
         : Heading::None;
     if (heading == Heading::None)

@@ -1,4 +1,5 @@
 #include "game/Board.h"
+#include "game/GridLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,8 @@ TEST(Board, RefusesToReachOutsideItself)
     Board board(4, false);
     EXPECT_THROW(board.cell({6, 0}), std::out_of_range);
     EXPECT_THROW(board.cell({0, -1}), std::out_of_range);
-    EXPECT_EQ(Board(40, false).side(), 17);
-    EXPECT_NO_THROW(Board(15, false).cell({16, 16}));
+    EXPECT_EQ(Board(40, false).side(), kMaxGridSize + 2);
+    EXPECT_NO_THROW(Board(kMaxGridSize, false).cell({kMaxGridSize + 1, kMaxGridSize + 1}));
 }
 
 // Top left to right, right top to bottom, bottom right to left, left bottom to top.
