@@ -60,4 +60,9 @@ int Board::borderNumber(CellPos pos) const
     return BorderCell::numberOf(fieldSize(), pos);
 }
 
+std::optional<Side> Board::sideOf(CellPos pos) const
+{
+    return BorderCell::sideOf(fieldSize(), pos);
+}
+
 } // namespace orbalux

@@ -4,8 +4,12 @@
 #include "game/GridLimits.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace orbalux {
+
+/** The four sides of the border, in the order the numbering goes round them. */
+enum class Side : std::uint8_t { Top, Right, Bottom, Left };
 
 /** The border cells of a gridSize field, numbered 1..4 * gridSize clockwise from the top left. */
 class BorderCell {
@@ -16,6 +20,8 @@ public:
     static CellPos at(std::int16_t gridSize, int number);
     /** The number of pos, or 0 when pos is a corner, not on the border, or gridSize is not 1..kMaxGridSize. */
     static int numberOf(std::int16_t gridSize, CellPos pos);
+    /** The side pos lies on; nothing when pos is a corner, not on the border, or gridSize is not 1..kMaxGridSize. */
+    static std::optional<Side> sideOf(std::int16_t gridSize, CellPos pos);
 };
 
 } // namespace orbalux

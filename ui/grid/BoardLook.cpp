@@ -20,17 +20,20 @@ constexpr QRgb kPaleToolTip = 0xFFFFE1;
 
 QLatin1String sideOf(const Board& board, CellPos pos)
 {
-    if (pos.row == 0)
-        return QLatin1String("top");
-    if (pos.row == board.edge())
-        return QLatin1String("bottom");
-    return pos.column == 0 ? QLatin1String("left") : QLatin1String("right");
+    switch (board.sideOf(pos).value_or(Side::Left)) {
+    case Side::Top: return QLatin1String("top");
+    case Side::Right: return QLatin1String("right");
+    case Side::Bottom: return QLatin1String("bottom");
+    case Side::Left: break;
+    }
+    return QLatin1String("left");
 }
 
 // Counted along the side from the top or the left, as the player moves along it.
 int placeAlongSide(const Board& board, CellPos pos)
 {
-    return pos.row == 0 || pos.row == board.edge() ? pos.column : pos.row;
+    const std::optional<Side> side = board.sideOf(pos);
+    return side == Side::Top || side == Side::Bottom ? pos.column : pos.row;
 }
 
 QString borderResult(const Board& board, const Cell& cell)
