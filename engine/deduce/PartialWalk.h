@@ -2,6 +2,7 @@
 
 #include "deduce/PartialField.h"
 #include "game/CellPos.h"
+#include "game/LaserLook.h"
 #include "game/Outcome.h"
 
 #include <cstdint>
@@ -46,7 +47,7 @@ private:
     std::int8_t m_gridSize;
     std::int8_t m_row;
     std::int8_t m_column;
-    std::uint8_t m_heading;
+    Heading m_heading;
     std::int8_t m_entryRow;
     std::int8_t m_entryColumn;
     Outcome m_outcome = Outcome::None;
