@@ -86,22 +86,5 @@ TEST(BorderShots, AreObservedInBorderNumberOrderWithExitsOnlyForLetters)
     EXPECT_TRUE(observeEveryBorderCell(AtomLayout(), kMaxGridSize + 1).empty());
 }
 
-TEST(BorderShots, NumbersRunClockwiseFromTheTopLeftAndSkipTheCorners)
-{
-    EXPECT_EQ(BorderCell::at(8, 1), (CellPos{0, 1}));
-    EXPECT_EQ(BorderCell::at(8, 9), (CellPos{1, 9}));
-    EXPECT_EQ(BorderCell::at(8, 17), (CellPos{9, 8}));
-    EXPECT_EQ(BorderCell::at(8, 32), (CellPos{1, 0}));
-    for (std::int16_t gridSize = 1; gridSize <= kMaxGridSize; ++gridSize) {
-        for (int number = 1; number <= BorderCell::count(gridSize); ++number)
-            EXPECT_EQ(BorderCell::numberOf(gridSize, BorderCell::at(gridSize, number)), number);
-    }
-    EXPECT_EQ(BorderCell::numberOf(8, {0, 0}), 0);
-    EXPECT_EQ(BorderCell::numberOf(8, {9, 9}), 0);
-    EXPECT_EQ(BorderCell::numberOf(8, {4, 4}), 0);
-    EXPECT_EQ(BorderCell::numberOf(kMaxGridSize + 1, {0, 1}), 0);
-    EXPECT_EQ(BorderCell::count(0), 0);
-}
-
 } // namespace
 } // namespace orbalux
