@@ -14,8 +14,8 @@ enum class Heading : std::uint8_t { Down, Up, Right, Left };
 
 /** Where a cell lies from the laser's cell. */
 struct CellOffset {
-    std::int8_t row;
-    std::int8_t column;
+    int row;
+    int column;
 };
 
 /** A turn away from an atom on a diagonal: the new heading and the corner drawn where it happens. */
