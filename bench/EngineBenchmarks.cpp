@@ -1,4 +1,5 @@
 #include "game/Game.h"
+#include "game/GameSettings.h"
 #include "game/PlaceAtoms.h"
 #include "game/TraceLaser.h"
 #include "platform/ClockSeededRandom.h"
@@ -74,7 +75,7 @@ void BM_TraceLaser(benchmark::State& bench)
     bench.counters["segments/shot"] =
         benchmark::Counter(static_cast<double>(segments), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_TraceLaser)->DenseRange(4, 15);
+BENCHMARK(BM_TraceLaser)->DenseRange(kMinGridSize, kMaxGridSize);
 
 // The whole engine side of a traced shot: walk, pictures into the board, border texts, score.
 void BM_ShootTraced(benchmark::State& bench)
@@ -89,7 +90,7 @@ void BM_ShootTraced(benchmark::State& bench)
         next = next + 1 == shots.size() ? 0 : next + 1;
     }
 }
-BENCHMARK(BM_ShootTraced)->DenseRange(4, 15);
+BENCHMARK(BM_ShootTraced)->DenseRange(kMinGridSize, kMaxGridSize);
 
 // With the game's own source, which seeds itself from the clock at every placement.
 void BM_PlaceAtoms(benchmark::State& bench)
@@ -99,7 +100,7 @@ void BM_PlaceAtoms(benchmark::State& bench)
     for (auto _ : bench)
         benchmark::DoNotOptimize(PlaceAtoms(gridSize, kAtoms, random));
 }
-BENCHMARK(BM_PlaceAtoms)->DenseRange(4, 15);
+BENCHMARK(BM_PlaceAtoms)->DenseRange(kMinGridSize, kMaxGridSize);
 
 // The placement alone, with a source that does not reseed: what is left is drawing and retrying.
 void BM_PlaceAtomsWithoutReseed(benchmark::State& bench)
@@ -109,7 +110,7 @@ void BM_PlaceAtomsWithoutReseed(benchmark::State& bench)
     for (auto _ : bench)
         benchmark::DoNotOptimize(PlaceAtoms(gridSize, kAtoms, random));
 }
-BENCHMARK(BM_PlaceAtomsWithoutReseed)->DenseRange(4, 15);
+BENCHMARK(BM_PlaceAtomsWithoutReseed)->DenseRange(kMinGridSize, kMaxGridSize);
 
 // The engine side of a new game: the numbered board and the placement.
 void BM_NewGame(benchmark::State& bench)
@@ -120,7 +121,7 @@ void BM_NewGame(benchmark::State& bench)
     for (auto _ : bench)
         benchmark::DoNotOptimize(Game(settings, random));
 }
-BENCHMARK(BM_NewGame)->DenseRange(4, 15);
+BENCHMARK(BM_NewGame)->DenseRange(kMinGridSize, kMaxGridSize);
 
 } // namespace
 } // namespace orbalux::bench

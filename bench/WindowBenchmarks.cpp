@@ -1,3 +1,4 @@
+#include "game/GameSettings.h"
 #include "grid/CellGrid.h"
 #include "main/frmMain.h"
 #include "platform/ClockSeededRandom.h"
@@ -98,7 +99,7 @@ void BM_NewGameRepainted(benchmark::State& bench)
     }
     countMessages(bench, game);
 }
-BENCHMARK(BM_NewGameRepainted)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NewGameRepainted)->DenseRange(kMinGridSize, kMaxGridSize)->Unit(benchmark::kMicrosecond);
 
 // The same with "Deal Only Decidable Fields" ticked: dealt again until every border shot would
 // decide the field, at 5 atoms as a game starts.
@@ -133,7 +134,7 @@ void BM_TracedShotRepainted(benchmark::State& bench)
     }
     countMessages(bench, game);
 }
-BENCHMARK(BM_TracedShotRepainted)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TracedShotRepainted)->DenseRange(kMinGridSize, kMaxGridSize)->Unit(benchmark::kMicrosecond);
 
 // The paint alone, on a board full of traces, to tell painting from handling.
 void BM_BoardRepaint(benchmark::State& bench)
@@ -148,7 +149,7 @@ void BM_BoardRepaint(benchmark::State& bench)
     for (auto _ : bench)
         game.grid().repaint();
 }
-BENCHMARK(BM_BoardRepaint)->DenseRange(4, 15)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoardRepaint)->DenseRange(kMinGridSize, kMaxGridSize)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace orbalux::bench

@@ -24,7 +24,7 @@ std::vector<Observation> observeEveryBorderCell(const AtomLayout& atoms, std::in
 
 /**
  * Calls deal until every border shot decides its layout (of as many atoms as it holds) in the
- * gridSize field (1..15), at most maxDeals times (at least once) and while budget allows; keeps
+ * gridSize field (1..kMaxGridSize), at most maxDeals times (at least once) and while budget allows; keeps
  * the last deal. Each call of deal must draw a fresh layout.
  */
 DecidableDeal dealDecidableField(const std::function<AtomLayout()>& deal, std::int16_t gridSize,

@@ -3,6 +3,7 @@
 #include "deduce/PartialField.h"
 #include "deduce/PartialWalk.h"
 #include "game/BorderCell.h"
+#include "game/GridLimits.h"
 
 #include <array>
 #include <optional>
@@ -21,7 +22,7 @@ bool validObservation(std::int16_t gridSize, const Observation& seen)
 }
 
 // How many undecided cells a probe looks past on a shot's way. Each level doubles a probe's cost
-// and cuts the search; four measured fastest on 15 by 15 fields, where the search is hardest.
+// and cuts the search; four measured fastest on the largest fields, where the search is hardest.
 constexpr int kProbeDepth = 4;
 
 bool matches(const WalkStop& stop, const Observation& seen)
@@ -40,7 +41,7 @@ Question readQuestion(std::int16_t gridSize, int atomCount, std::span<const Obse
     const int cells = BorderCell::count(gridSize);
     if (cells == 0 || atomCount < 0 || atomCount > gridSize * gridSize)
         return {Verdict::Invalid, {}};
-    std::array<std::optional<Observation>, 4 * (AtomLayout::kSide - 2) + 1> byEntry;
+    std::array<std::optional<Observation>, 4 * kMaxGridSize + 1> byEntry;
     for (const Observation& seen : observations) {
         if (!validObservation(gridSize, seen))
             return {Verdict::Invalid, {}};

@@ -28,7 +28,7 @@ struct Deduction {
 
 /**
  * Decides exactly whether one, several or no layouts of atomCount atoms (0..gridSize squared) in
- * the gridSize field (1..15) give every observation. Entries must be border cells other than
+ * the gridSize field (1..kMaxGridSize) give every observation. Entries must be border cells other than
  * corners, as must a Deflection's exit; a repeated entry must repeat its result. Asks budget
  * before every search step and answers Unknown once it refuses.
  */

@@ -20,7 +20,7 @@ struct MarkDisagreement {
 };
 
 /**
- * Fires every observed shot again at the marks in the gridSize field (1..15) and lists those
+ * Fires every observed shot again at the marks in the gridSize field (1..kMaxGridSize) and lists those
  * that come out differently, in the given order. Marks outside the field are ignored; an
  * observation from a cell off the border, or any for a bad gridSize, cannot be fired and is
  * listed with a marked outcome of None.

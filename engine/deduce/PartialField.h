@@ -11,15 +11,15 @@ namespace orbalux {
 /** What a search knows of a cell. */
 enum class CellState : std::uint8_t { Unknown, Empty, Atom };
 
-/** A field some of whose cells are decided; cells are indexed row * 17 + column, both 0..16. */
+/** A field some of whose cells are decided; cells are indexed row * AtomLayout::kSide + column. */
 class PartialField {
 public:
     static constexpr int kCells = AtomLayout::kSide * AtomLayout::kSide;
 
-    /** The cells of the gridSize field (1..15) undecided; the border and all beyond it empty. */
+    /** The cells of the gridSize field (1..kMaxGridSize) undecided; the border and all beyond it empty. */
     explicit PartialField(int gridSize);
 
-    /** 0 <= row, column <= 16. */
+    /** 0 <= row, column < AtomLayout::kSide. */
     static constexpr int indexOf(int row, int column) { return row * AtomLayout::kSide + column; }
     /** The cell at index, 0 <= index < kCells. */
     static constexpr CellPos posOf(int index)

@@ -1,45 +1,42 @@
 #include "deduce/PartialWalk.h"
 
+#include "game/BorderCell.h"
+
 #include <array>
 
 namespace orbalux {
 
 namespace {
 
-enum class Heading : std::uint8_t { Down, Up, Right, Left };
-
-// Offsets of the cells looked at, in the index of PartialField, and where each answer turns
-// the laser; the same table as TraceLaser's, so both walks meet the same atoms in the same order.
-struct Look {
+// The cells of the laser's look as offsets in the index of PartialField, worked out once.
+struct FlatLook {
     int ahead, first, second;
-    Heading firstTurn, secondTurn, reversed;
 };
 
-constexpr int kRow = AtomLayout::kSide;
-using enum Heading;
-constexpr std::array<Look, 4> kLooks{{
-    {kRow, kRow - 1, kRow + 1, Right, Left, Up},
-    {-kRow, -kRow - 1, -kRow + 1, Right, Left, Down},
-    {1, kRow + 1, -kRow + 1, Up, Down, Left},
-    {-1, kRow - 1, -kRow - 1, Up, Down, Right},
-}};
-
-const Look& lookTowards(std::uint8_t heading)
+constexpr int flat(CellOffset offset)
 {
-    return kLooks[heading];
+    return offset.row * AtomLayout::kSide + offset.column;
+}
+
+constexpr std::array<FlatLook, 4> kFlatLooks = [] {
+    std::array<FlatLook, 4> looks{};
+    for (std::size_t i = 0; i < looks.size(); ++i)
+        looks[i] = {flat(kLaserLooks[i].ahead), flat(kLaserLooks[i].first), flat(kLaserLooks[i].second)};
+    return looks;
+}();
+
+const FlatLook& flatLook(Heading heading)
+{
+    return kFlatLooks[static_cast<std::size_t>(heading)];
 }
 
 // A walk visits each cell at most once per heading; beyond that it could only be circling.
 constexpr int kMaxSteps = 4 * PartialField::kCells;
 
-std::uint8_t headingFrom(CellPos entry, int gridSize)
+Heading headingInto(int gridSize, CellPos entry)
 {
-    Heading heading = entry.column == 0 ? Right : Left;
-    if (entry.row == 0)
-        heading = Down;
-    else if (entry.row == gridSize + 1)
-        heading = Up;
-    return static_cast<std::uint8_t>(heading);
+    // An entry off the border breaks the contract; any heading will do for it.
+    return headingFrom(BorderCell::sideOf(static_cast<std::int16_t>(gridSize), entry).value_or(Side::Left));
 }
 
 } // namespace
@@ -54,7 +51,7 @@ struct PartialWalk::Lookup {
 
 PartialWalk::PartialWalk(int gridSize, CellPos entry)
     : m_gridSize(static_cast<std::int8_t>(gridSize)), m_row(static_cast<std::int8_t>(entry.row)),
-      m_column(static_cast<std::int8_t>(entry.column)), m_heading(headingFrom(entry, gridSize)),
+      m_column(static_cast<std::int8_t>(entry.column)), m_heading(headingInto(gridSize, entry)),
       m_entryRow(m_row), m_entryColumn(m_column)
 {
 }
@@ -71,7 +68,7 @@ WalkStop PartialWalk::advance(const PartialField& field, int assumed, CellState 
 // One move or turn; returns the undecided cell that holds it up, or -1.
 int PartialWalk::step(const Lookup& cellAt)
 {
-    const Look& look = lookTowards(m_heading);
+    const FlatLook& look = flatLook(m_heading);
     if (onLastLine()) {
         moveAhead();
         finish(Outcome::Deflection);
@@ -103,42 +100,32 @@ int PartialWalk::step(const Lookup& cellAt)
 
 void PartialWalk::turnOrMove(bool firstAtom, bool secondAtom)
 {
-    const Look& look = lookTowards(m_heading);
-    Heading heading = firstAtom ? look.firstTurn : look.secondTurn;
+    const LaserLook& look = laserLook(m_heading);
+    Heading heading = firstAtom ? look.firstTurn.heading : look.secondTurn.heading;
     if (onEntryBorder() || (!firstAtom && !secondAtom)) {
         moveAhead();
         return;
     }
     if (firstAtom && secondAtom)
         heading = look.reversed;
-    m_heading = static_cast<std::uint8_t>(heading);
+    m_heading = heading;
 }
 
 void PartialWalk::moveAhead()
 {
-    const int ahead = lookTowards(m_heading).ahead;
-    m_row = static_cast<std::int8_t>(m_row + ahead / kRow);
-    m_column = static_cast<std::int8_t>(m_column + ahead % kRow);
+    const CellOffset ahead = laserLook(m_heading).ahead;
+    m_row = static_cast<std::int8_t>(m_row + ahead.row);
+    m_column = static_cast<std::int8_t>(m_column + ahead.column);
 }
 
 bool PartialWalk::onLastLine() const
 {
-    switch (static_cast<Heading>(m_heading)) {
-    case Down: return m_row == m_gridSize;
-    case Up: return m_row == 1;
-    case Right: return m_column == m_gridSize;
-    default: return m_column == 1;
-    }
+    return orbalux::onLastLine(m_heading, m_row, m_column, m_gridSize);
 }
 
 bool PartialWalk::onEntryBorder() const
 {
-    switch (static_cast<Heading>(m_heading)) {
-    case Down: return m_row == 0;
-    case Up: return m_row == m_gridSize + 1;
-    case Right: return m_column == 0;
-    default: return m_column == m_gridSize + 1;
-    }
+    return orbalux::onEntryBorder(m_heading, m_row, m_column, m_gridSize);
 }
 
 void PartialWalk::finish(Outcome outcome)

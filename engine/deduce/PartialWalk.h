@@ -2,6 +2,7 @@
 
 #include "deduce/PartialField.h"
 #include "game/CellPos.h"
+#include "game/LaserLook.h"
 #include "game/Outcome.h"
 
 #include <cstdint>
@@ -22,7 +23,7 @@ struct WalkStop {
 /** A laser walk, by the rules of TraceLaser, that goes as far as the decided cells take it. */
 class PartialWalk {
 public:
-    /** entry is a border cell of the gridSize field (1..15), not a corner. */
+    /** entry is a border cell of the gridSize field (1..kMaxGridSize), not a corner. */
     PartialWalk(int gridSize, CellPos entry);
 
     /**
@@ -46,7 +47,7 @@ private:
     std::int8_t m_gridSize;
     std::int8_t m_row;
     std::int8_t m_column;
-    std::uint8_t m_heading;
+    Heading m_heading;
     std::int8_t m_entryRow;
     std::int8_t m_entryColumn;
     Outcome m_outcome = Outcome::None;

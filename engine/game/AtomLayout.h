@@ -1,25 +1,27 @@
 #pragma once
 
 #include "game/CellPos.h"
+#include "game/GridLimits.h"
 
 #include <array>
 #include <cstdint>
 
 namespace orbalux {
 
-/** Where the atoms hide: 17 x 17 cells, both indices 0..16, addressed [row][column]. */
+/** Where the atoms hide: the largest field with its border, both indices 0..kSide - 1, addressed [row][column]. */
 class AtomLayout {
 public:
-    static constexpr std::int16_t kSide = 17;
+    /** Rows and columns: the largest field and a border on either side. */
+    static constexpr std::int16_t kSide = kMaxGridSize + 2;
 
-    /** False for every cell outside 0..16, so a look-up can never stray. */
+    /** False for every cell outside 0..kSide - 1, so a look-up can never stray. */
     bool hasAtom(std::int16_t row, std::int16_t column) const
     {
         return inside(row, column) && m_atoms[index(row, column)];
     }
     bool hasAtom(CellPos pos) const { return hasAtom(pos.row, pos.column); }
 
-    /** Puts an atom at pos; ignored outside 0..16. */
+    /** Puts an atom at pos; ignored outside 0..kSide - 1. */
     void place(CellPos pos);
     void clear() { m_atoms.fill(false); }
     int count() const;

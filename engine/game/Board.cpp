@@ -1,7 +1,7 @@
 #include "game/Board.h"
 
-#include "game/AtomLayout.h"
 #include "game/BorderCell.h"
+#include "game/GridLimits.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -9,7 +9,7 @@
 namespace orbalux {
 
 Board::Board(std::int16_t gridSize, bool showNumbers)
-    : m_side(static_cast<std::int16_t>(std::clamp<std::int16_t>(gridSize, 1, AtomLayout::kSide - 2) + 2))
+    : m_side(static_cast<std::int16_t>(std::clamp<std::int16_t>(gridSize, 1, kMaxGridSize) + 2))
     , m_showsNumbers(showNumbers)
     , m_cells(static_cast<std::size_t>(m_side) * static_cast<std::size_t>(m_side))
 {
@@ -59,6 +59,11 @@ CellKind Board::kindOf(CellPos pos) const
 int Board::borderNumber(CellPos pos) const
 {
     return BorderCell::numberOf(fieldSize(), pos);
+}
+
+std::optional<Side> Board::sideOf(CellPos pos) const
+{
+    return BorderCell::sideOf(fieldSize(), pos);
 }
 
 } // namespace orbalux

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "game/BorderCell.h"
 #include "game/Cell.h"
 #include "game/CellPos.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace orbalux {
@@ -16,7 +18,7 @@ class Board {
 public:
     /** A board with no cells. */
     Board() = default;
-    /** 1 <= gridSize <= 15; border cells carry their numbers when showNumbers is on. */
+    /** 1 <= gridSize <= kMaxGridSize; border cells carry their numbers when showNumbers is on. */
     Board(std::int16_t gridSize, bool showNumbers);
 
     /** Rows and columns: the field and its two borders. */
@@ -38,6 +40,8 @@ public:
 
     /** The number of border cell pos, 1..4n clockwise from the top left; 0 for other cells. */
     int borderNumber(CellPos pos) const;
+    /** The side of the border pos lies on; nothing for corners, field cells and cells off the board. */
+    std::optional<Side> sideOf(CellPos pos) const;
 
     friend bool operator==(const Board&, const Board&) = default;
 

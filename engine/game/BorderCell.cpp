@@ -1,6 +1,6 @@
 #include "game/BorderCell.h"
 
-#include "game/AtomLayout.h"
+#include <algorithm>
 
 namespace orbalux {
 
@@ -8,12 +8,36 @@ namespace {
 
 bool validSize(std::int16_t gridSize)
 {
-    return gridSize >= 1 && gridSize <= AtomLayout::kSide - 2;
+    return gridSize >= 1 && gridSize <= kMaxGridSize;
 }
 
 CellPos cell(int row, int column)
 {
     return {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)};
+}
+
+// The numbering's one picture of a side: the cell that comes place-th (1..n) going clockwise.
+CellPos cellOnSide(Side side, int n, int place)
+{
+    switch (side) {
+    case Side::Top: return cell(0, place);
+    case Side::Right: return cell(place, n + 1);
+    case Side::Bottom: return cell(n + 1, n + 1 - place);
+    case Side::Left: break;
+    }
+    return cell(n + 1 - place, 0);
+}
+
+// The inverse of cellOnSide for a cell known to lie on side.
+int placeOnSide(Side side, int n, CellPos pos)
+{
+    switch (side) {
+    case Side::Top: return pos.column;
+    case Side::Right: return pos.row;
+    case Side::Bottom: return n + 1 - pos.column;
+    case Side::Left: break;
+    }
+    return n + 1 - pos.row;
 }
 
 } // namespace
@@ -26,31 +50,35 @@ int BorderCell::count(std::int16_t gridSize)
 CellPos BorderCell::at(std::int16_t gridSize, int number)
 {
     const int n = gridSize;
-    if (number <= n)
-        return cell(0, number);
-    if (number <= 2 * n)
-        return cell(number - n, n + 1);
-    if (number <= 3 * n)
-        return cell(n + 1, 3 * n + 1 - number);
-    return cell(4 * n + 1 - number, 0);
+    if (n < 1)
+        return {};
+    const int sideIndex = std::clamp((number - 1) / n, 0, 3);
+    return cellOnSide(static_cast<Side>(sideIndex), n, number - sideIndex * n);
 }
 
 int BorderCell::numberOf(std::int16_t gridSize, CellPos pos)
 {
-    if (!validSize(gridSize))
+    const std::optional<Side> side = sideOf(gridSize, pos);
+    if (!side)
         return 0;
-    const int n = gridSize;
-    const bool rowInField = pos.row >= 1 && pos.row <= n;
-    const bool columnInField = pos.column >= 1 && pos.column <= n;
-    if (pos.row == 0 && columnInField)
-        return pos.column;
-    if (pos.column == n + 1 && rowInField)
-        return n + pos.row;
-    if (pos.row == n + 1 && columnInField)
-        return 3 * n + 1 - pos.column;
-    if (pos.column == 0 && rowInField)
-        return 4 * n + 1 - pos.row;
-    return 0;
+    return static_cast<int>(*side) * gridSize + placeOnSide(*side, gridSize, pos);
+}
+
+std::optional<Side> BorderCell::sideOf(std::int16_t gridSize, CellPos pos)
+{
+    if (!validSize(gridSize))
+        return std::nullopt;
+    const int edge = gridSize + 1;
+    const auto inField = [gridSize](std::int16_t i) { return i >= 1 && i <= gridSize; };
+    if (inField(pos.column) && pos.row == 0)
+        return Side::Top;
+    if (inField(pos.row) && pos.column == edge)
+        return Side::Right;
+    if (inField(pos.column) && pos.row == edge)
+        return Side::Bottom;
+    if (inField(pos.row) && pos.column == 0)
+        return Side::Left;
+    return std::nullopt;
 }
 
 } // namespace orbalux

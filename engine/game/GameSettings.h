@@ -1,11 +1,12 @@
 #pragma once
 
+#include "game/GridLimits.h"
+
 #include <cstdint>
 
 namespace orbalux {
 
 inline constexpr std::int16_t kMinGridSize = 4;
-inline constexpr std::int16_t kMaxGridSize = 15;
 inline constexpr std::int16_t kMinAtomCount = 1;
 inline constexpr std::int16_t kMaxAtomCount = 15;
 
@@ -18,9 +19,9 @@ struct GameSettings {
     /** Deal only fields that firing every border cell decides; kept for the run, not in the dialog. */
     bool DealDecidableOnly = false;
 
-    /** The settings with GridSize n clamped to 4..15. */
+    /** The settings with GridSize n clamped to kMinGridSize..kMaxGridSize. */
     GameSettings withGridSize(int n) const;
-    /** The settings with AtomCount n clamped to 1..15. */
+    /** The settings with AtomCount n clamped to kMinAtomCount..kMaxAtomCount. */
     GameSettings withAtomCount(int n) const;
 
     friend bool operator==(const GameSettings&, const GameSettings&) = default;

@@ -1,5 +1,7 @@
 #include "game/PlaceAtoms.h"
 
+#include "game/GridLimits.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -20,7 +22,7 @@ AtomDeal PlaceAtoms(std::int16_t gridSize, std::int16_t atomCount, RandomSource&
 {
     AtomDeal deal;
     random.reseed();
-    const int n = std::clamp<int>(gridSize, 1, AtomLayout::kSide - 2);
+    const int n = std::clamp<int>(gridSize, 1, kMaxGridSize);
     // More atoms than cells would never finish placing; the field takes as many as it holds.
     const int wanted = std::clamp<int>(atomCount, 0, n * n);
     while (deal.placed < wanted) {

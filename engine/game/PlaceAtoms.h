@@ -22,7 +22,7 @@ struct AtomDeal {
 
 /**
  * Reseeds random and hides min(atomCount, gridSize squared) atoms in distinct cells of the
- * gridSize x gridSize field (gridSize clamped to 1..15). A draw outside the field is discarded.
+ * gridSize x gridSize field (gridSize clamped to 1..kMaxGridSize). A draw outside the field is discarded.
  */
 AtomDeal PlaceAtoms(std::int16_t gridSize, std::int16_t atomCount, RandomSource& random);
 

@@ -1,58 +1,13 @@
 #include "game/TraceLaser.h"
 
+#include "game/BorderCell.h"
+#include "game/LaserLook.h"
+
+#include <optional>
+
 namespace orbalux {
 
 namespace {
-
-enum class Heading : std::uint8_t { None, Down, Up, Right, Left };
-
-struct Turn {
-    Heading heading;
-    SegmentKind corner;
-};
-
-struct Look {
-    int aheadRow, aheadColumn;
-    int firstRow, firstColumn;
-    int secondRow, secondColumn;
-    Turn first, second;
-    Heading reversed;
-    SegmentKind straight;
-};
-
-Look lookFrom(int r, int c, Heading h)
-{
-    switch (h) {
-    case Heading::Down:
-        return {r + 1, c, r + 1, c - 1, r + 1, c + 1, {Heading::Right, SegmentKind::NEBar},
-            {Heading::Left, SegmentKind::NWBar}, Heading::Up, SegmentKind::VBar};
-    case Heading::Up:
-        return {r - 1, c, r - 1, c - 1, r - 1, c + 1, {Heading::Right, SegmentKind::SEBar},
-            {Heading::Left, SegmentKind::SWBar}, Heading::Down, SegmentKind::VBar};
-    case Heading::Right:
-        return {r, c + 1, r + 1, c + 1, r - 1, c + 1, {Heading::Up, SegmentKind::NWBar},
-            {Heading::Down, SegmentKind::SWBar}, Heading::Left, SegmentKind::HBar};
-    case Heading::Left:
-    case Heading::None:
-        break;
-    }
-    return {r, c - 1, r + 1, c - 1, r - 1, c - 1, {Heading::Up, SegmentKind::NEBar},
-        {Heading::Down, SegmentKind::SEBar}, Heading::Right, SegmentKind::HBar};
-}
-
-Heading initialHeading(CellPos entry, int edge)
-{
-    const bool onRow = entry.row == 0 || entry.row == edge;
-    const bool onColumn = entry.column == 0 || entry.column == edge;
-    // A corner lies on two borders and offers the laser no way in.
-    if (onRow == onColumn || entry.row < 0 || entry.row > edge || entry.column < 0 || entry.column > edge)
-        return Heading::None;
-    if (entry.row == 0)
-        return Heading::Down;
-    if (entry.row == edge)
-        return Heading::Up;
-    return entry.column == 0 ? Heading::Right : Heading::Left;
-}
 
 class Walker {
 public:
@@ -72,9 +27,9 @@ public:
     }
 
 private:
-    bool atom(int r, int c) const
+    bool atom(CellOffset offset) const
     {
-        return m_atoms.hasAtom(static_cast<std::int16_t>(r), static_cast<std::int16_t>(c));
+        return m_atoms.hasAtom(static_cast<std::int16_t>(m_r + offset.row), static_cast<std::int16_t>(m_c + offset.column));
     }
 
     void add(std::vector<TraceSegment>& trace, SegmentKind kind) const
@@ -82,46 +37,30 @@ private:
         trace.push_back({kind, {static_cast<std::int16_t>(m_r), static_cast<std::int16_t>(m_c)}});
     }
 
-    bool onLastLine() const
+    void move(CellOffset offset)
     {
-        switch (m_heading) {
-        case Heading::Down: return m_r == m_n;
-        case Heading::Up: return m_r == 1;
-        case Heading::Right: return m_c == m_n;
-        default: return m_c == 1;
-        }
+        m_r += offset.row;
+        m_c += offset.column;
     }
 
-    bool onEntryBorder() const
+    void advance(const LaserLook& look, std::vector<TraceSegment>& trace)
     {
-        switch (m_heading) {
-        case Heading::Down: return m_r == 0;
-        case Heading::Up: return m_r == m_n + 1;
-        case Heading::Right: return m_c == 0;
-        default: return m_c == m_n + 1;
-        }
-    }
-
-    void advance(const Look& look, std::vector<TraceSegment>& trace)
-    {
-        m_r = look.aheadRow;
-        m_c = look.aheadColumn;
+        move(look.ahead);
         add(trace, look.straight);
     }
 
     Outcome step(std::vector<TraceSegment>& trace)
     {
-        const Look look = lookFrom(m_r, m_c, m_heading);
-        if (onLastLine()) {
-            m_r = look.aheadRow;
-            m_c = look.aheadColumn;
+        const LaserLook& look = laserLook(m_heading);
+        if (onLastLine(m_heading, m_r, m_c, m_n)) {
+            move(look.ahead);
             return Outcome::Deflection;
         }
-        if (atom(look.aheadRow, look.aheadColumn))
+        if (atom(look.ahead))
             return Outcome::Hit;
-        const bool first = atom(look.firstRow, look.firstColumn);
-        const bool second = atom(look.secondRow, look.secondColumn);
-        if (onEntryBorder()) {
+        const bool first = atom(look.first);
+        const bool second = atom(look.second);
+        if (onEntryBorder(m_heading, m_r, m_c, m_n)) {
             if (first || second)
                 return Outcome::Reflection;
             advance(look, trace);
@@ -131,7 +70,7 @@ private:
             add(trace, look.straight);
             m_heading = look.reversed;
         } else if (first || second) {
-            const Turn turn = first ? look.first : look.second;
+            const LaserTurn turn = first ? look.firstTurn : look.secondTurn;
             add(trace, turn.corner);
             m_heading = turn.heading;
         } else {
@@ -151,12 +90,11 @@ private:
 
 LaserWalk TraceLaser(const AtomLayout& atoms, std::int16_t gridSize, CellPos entry)
 {
-    const Heading heading = gridSize >= 1 && gridSize < AtomLayout::kSide - 1
-        ? initialHeading(entry, gridSize + 1)
-        : Heading::None;
-    if (heading == Heading::None)
+    // A corner lies on two sides and offers the laser no way in.
+    const std::optional<Side> side = BorderCell::sideOf(gridSize, entry);
+    if (!side)
         return {Outcome::None, entry, {}};
-    LaserWalk walk = Walker(atoms, gridSize, entry, heading).run();
+    LaserWalk walk = Walker(atoms, gridSize, entry, headingFrom(*side)).run();
     if (walk.outcome == Outcome::Deflection && walk.finalCell == entry)
         walk.outcome = Outcome::Reflection;
     return walk;

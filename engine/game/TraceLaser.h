@@ -26,7 +26,7 @@ struct LaserWalk {
 };
 
 /**
- * Walks a laser fired from the border cell entry into a gridSize x gridSize field (1..15).
+ * Walks a laser fired from the border cell entry into a gridSize x gridSize field (1..kMaxGridSize).
  * Pure: reads only atoms. Outcome None when entry is not a border cell other than a corner,
  * or gridSize is out of range; then finalCell is entry and the trace is empty.
  */

@@ -2,6 +2,7 @@
 #include "deduce/DeductionSolver.h"
 #include "deduce/StepBudget.h"
 #include "game/BorderCell.h"
+#include "game/GridLimits.h"
 #include "game/TraceLaser.h"
 #include "TestDoubles.h"
 
@@ -261,7 +262,7 @@ TEST(DeductionInput, MalformedQuestionsAreInvalid)
 {
     const Observation hit{{0, 1}, Outcome::Hit, {}};
     EXPECT_EQ(deduce(0, 0, {}).verdict, Verdict::Invalid);
-    EXPECT_EQ(deduce(16, 1, {}).verdict, Verdict::Invalid);
+    EXPECT_EQ(deduce(kMaxGridSize + 1, 1, {}).verdict, Verdict::Invalid);
     EXPECT_EQ(deduce(-3, 1, {}).verdict, Verdict::Invalid);
     EXPECT_EQ(deduce(4, -1, {hit}).verdict, Verdict::Invalid);
     EXPECT_EQ(deduce(4, 17, {hit}).verdict, Verdict::Invalid);

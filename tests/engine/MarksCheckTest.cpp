@@ -1,5 +1,6 @@
 #include "deduce/DecidableDeal.h"
 #include "deduce/MarksCheck.h"
+#include "game/GridLimits.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ const Observation kStraightThrough{{0, 8}, Outcome::Deflection, {9, 8}};
 TEST(MarksCheck, MarksOnTheHiddenAtomsAgreeWithEveryShot)
 {
     std::mt19937 random(13u);
-    for (std::int16_t gridSize = 1; gridSize <= 15; ++gridSize) {
+    for (std::int16_t gridSize = 1; gridSize <= kMaxGridSize; ++gridSize) {
         std::uniform_int_distribution<int> cell(1, gridSize);
         AtomLayout hidden;
         for (int i = 0; i < gridSize; ++i)

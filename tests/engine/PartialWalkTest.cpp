@@ -1,5 +1,6 @@
 #include "deduce/PartialWalk.h"
 #include "game/BorderCell.h"
+#include "game/GridLimits.h"
 #include "game/TraceLaser.h"
 #include "TestDoubles.h"
 
@@ -25,7 +26,7 @@ PartialField decided(const AtomLayout& atoms, int gridSize)
 TEST(PartialWalk, OnADecidedFieldEndsAsTheLaserWalkDoes)
 {
     std::mt19937 random(29u);
-    for (std::int16_t gridSize = 1; gridSize <= 15; ++gridSize) {
+    for (std::int16_t gridSize = 1; gridSize <= kMaxGridSize; ++gridSize) {
         std::uniform_int_distribution<int> cell(1, gridSize);
         for (int layout = 0; layout < 20; ++layout) {
             AtomLayout atoms;

@@ -1,3 +1,4 @@
+#include "game/GridLimits.h"
 #include "game/PlaceAtoms.h"
 #include "TestDoubles.h"
 
@@ -43,7 +44,7 @@ TEST(PlaceAtoms, DrawsRowThenColumnAndRedrawsBothOnAnOccupiedCell)
 TEST(PlaceAtoms, ABrokenSourceIsReportedAndNeverWritesOutsideTheMap)
 {
     SequenceRandom random({1.0f, 0.5f, 0.5f, -0.1f, 2000.0f, 1e30f, 0.0f, 0.0f});
-    const AtomDeal deal = PlaceAtoms(15, 1, random);
+    const AtomDeal deal = PlaceAtoms(kMaxGridSize, 1, random);
     EXPECT_EQ(deal.complaints, (std::vector<BadDraw>{BadDraw::Row, BadDraw::Column, BadDraw::Row, BadDraw::Column}));
     EXPECT_EQ(deal.AtomMap.count(), 1);
     EXPECT_TRUE(deal.AtomMap.hasAtom(1, 1));

@@ -1,3 +1,4 @@
+#include "game/GridLimits.h"
 #include "game/TraceLaser.h"
 #include "TestDoubles.h"
 
@@ -154,7 +155,7 @@ TEST(LaserRules, CornersAndFieldCellsOfferNoWayIn)
     const AtomLayout atoms;
     for (CellPos entry : {at(0, 0), at(0, 9), at(9, 9), at(4, 4), at(-1, 3), at(3, 20)})
         EXPECT_EQ(TraceLaser(atoms, 8, entry).outcome, Outcome::None);
-    EXPECT_EQ(TraceLaser(atoms, 16, at(0, 3)).outcome, Outcome::None);
+    EXPECT_EQ(TraceLaser(atoms, kMaxGridSize + 1, at(0, 3)).outcome, Outcome::None);
 }
 
 std::vector<CellPos> borderCells(std::int16_t n)

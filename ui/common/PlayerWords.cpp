@@ -11,21 +11,17 @@ namespace {
 
 constexpr std::size_t kListedDisagreements = 10;
 
-enum class Side { Top, Bottom, Left, Right };
-
+// A border cell's side; the callers hand only border cells.
 Side sideOf(const Board& board, CellPos pos)
 {
-    if (pos.row == 0)
-        return Side::Top;
-    if (pos.row == board.edge())
-        return Side::Bottom;
-    return pos.column == 0 ? Side::Left : Side::Right;
+    return board.sideOf(pos).value_or(Side::Left);
 }
 
 // Counted along the side from the top or the left, as the player moves along it.
 int placeAlongSide(const Board& board, CellPos pos)
 {
-    return pos.row == 0 || pos.row == board.edge() ? pos.column : pos.row;
+    const Side side = sideOf(board, pos);
+    return side == Side::Top || side == Side::Bottom ? pos.column : pos.row;
 }
 
 QString borderPlace(const Board& board, CellPos pos)
