@@ -1,10 +1,10 @@
 #include "common/PlayerWords.h"
 #include "deduce/GameDeduction.h"
 #include "grid/Announcer.h"
-#include "MainWindowFixture.h"
-#include "PlatformFakes.h"
 #include "platform/PathSysInfoLocator.h"
 #include "platform/QtProgramStarter.h"
+#include "MainWindowFixture.h"
+#include "PlatformFakes.h"
 
 #include <QApplication>
 #include <QByteArray>
