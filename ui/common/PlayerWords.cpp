@@ -118,6 +118,33 @@ QString disagreementLine(const MarkDisagreement& shot, std::int16_t gridSize)
 
 } // namespace
 
+QString PlayerWords::newGameQuestion()
+{
+    return tr("You are already in a game.  Do you want to start a new game?");
+}
+
+QString PlayerWords::boardTooLarge()
+{
+    //: "choosen" is the game's own spelling.
+    return tr("You have choosen a grid size larger than what can fit on your screen.  Try using a smaller grid.");
+}
+
+QString PlayerWords::startUpError(int number, const QString& description)
+{
+    //: "occured" is the game's own spelling; %2 is the system's description of the error.
+    return tr("Error Number: %1 occured.  %2").arg(number).arg(description);
+}
+
+QString PlayerWords::instructionsHint()
+{
+    return tr("Open the file 'Instruct.doc' for detailed information about using this product.");
+}
+
+QString PlayerWords::sysInfoUnavailable()
+{
+    return tr("System Information Is Unavailable At This Time");
+}
+
 QString PlayerWords::instructions(bool showsNumbers)
 {
     if (showsNumbers)

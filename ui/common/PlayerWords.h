@@ -23,6 +23,17 @@ class PlayerWords {
     Q_DECLARE_TR_FUNCTIONS(PlayerWords)
 
 public:
+    /** The question before a new game ends the one in progress. */
+    static QString newGameQuestion();
+    /** The message when even the maximised window cannot show the whole board. */
+    static QString boardTooLarge();
+    /** The message that ends start-up when a trace picture cannot be read. */
+    static QString startUpError(int number, const QString& description);
+    /** The hint when the instructions could not be opened. */
+    static QString instructionsHint();
+    /** The message when the system information tool cannot be started. */
+    static QString sysInfoUnavailable();
+
     /** The line under the buttons as a game starts, naming what to click on this board. */
     static QString instructions(bool showsNumbers);
     /** What a shot's mark on the border means, letter being a deflection's; empty for Outcome::None. */

@@ -2,6 +2,7 @@
 
 #include "common/AppIcon.h"
 #include "common/DialogParts.h"
+#include "common/PlayerWords.h"
 #include "common/ProgramTitle.h"
 #include "common/Twips.h"
 #include "platform/StartSysInfo.h"
@@ -80,7 +81,7 @@ void frmAbout::cmdOK_Click()
 void frmAbout::cmdSysInfo_Click()
 {
     if (!StartSysInfo(m_platform))
-        m_messenger.showMessage("System Information Is Unavailable At This Time");
+        m_messenger.showMessage(PlayerWords::sysInfoUnavailable().toStdString());
 }
 
 } // namespace orbalux

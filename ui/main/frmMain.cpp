@@ -33,16 +33,6 @@ namespace orbalux {
 namespace {
 
 constexpr int kCellTwips = 400;
-// The deduction items answer within this, on the user-interface thread like "Solved!".
-const char* const kNewGameQuestion = "You are already in a game.  Do you want to start a new game?";
-const char* const kOverflowMessage =
-    "You have choosen a grid size larger than what can fit on your screen.  Try using a smaller grid.";
-
-std::string startUpErrorText(const PictureError& error)
-{
-    return "Error Number: " + std::to_string(error.number) + " occured.  " + error.description.toStdString();
-}
-
 // Start-up, a new game and "Solved!" show the busy pointer while they run.
 void showBusyPointer()
 {
@@ -188,7 +178,7 @@ void frmMain::startUp()
     const std::optional<PictureError> error = FillPictureStore();
     if (error) {
         showNormalPointer();
-        m_messenger.showMessage(startUpErrorText(*error));
+        m_messenger.showMessage(PlayerWords::startUpError(error->number, error->description).toStdString());
         return;
     }
     startNewGame();
@@ -202,7 +192,7 @@ std::optional<PictureError> frmMain::FillPictureStore()
 
 void frmMain::cmdNewGame_Click()
 {
-    if (m_game.GameInProgress() && !m_messenger.askYesNo(kNewGameQuestion))
+    if (m_game.GameInProgress() && !m_messenger.askYesNo(PlayerWords::newGameQuestion().toStdString()))
         return;
     startNewGame();
 }
@@ -236,7 +226,7 @@ void frmMain::fitBoard()
         return;
     showMaximized();
     if (boardOverflows(innerSizeWhenMaximized()))
-        m_messenger.showMessage(kOverflowMessage);
+        m_messenger.showMessage(PlayerWords::boardTooLarge().toStdString());
 }
 
 bool frmMain::boardOverflows(QSize inner) const
@@ -325,7 +315,7 @@ void frmMain::mnSettings_Click()
     m_settings.DealDecidableOnly = dealDecidableOnly;
     const SettingsVerdict verdict = judgeSettingsVisit(m_SettingsChanged, visit, m_game.GameInProgress());
     m_SettingsChanged = verdict.SettingsChanged;
-    if (verdict.askNewGame && m_messenger.askYesNo(kNewGameQuestion))
+    if (verdict.askNewGame && m_messenger.askYesNo(PlayerWords::newGameQuestion().toStdString()))
         startNewGame();
 }
 
@@ -369,8 +359,7 @@ void frmMain::mnuDocumentation_Click()
 {
     const auto showHint = [window = QPointer<frmMain>(this)] {
         if (window)
-            window->m_messenger.showMessage(
-                "Open the file 'Instruct.doc' for detailed information about using this product.");
+            window->m_messenger.showMessage(PlayerWords::instructionsHint().toStdString());
     };
     if (!openInstructions(m_platform.programs,
             findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string(), showHint))

@@ -56,6 +56,18 @@ TEST(Messages, RefusalsWrongMarkCountsAndBadDrawsEachHaveTheirSentence)
     EXPECT_EQ(PlayerWords::badDraw(BadDraw::Column), "Bad #2");
 }
 
+TEST(Messages, TheWindowsOwnMessagesKeepTheirSpellingAndDoubleBlanks)
+{
+    EXPECT_EQ(PlayerWords::newGameQuestion(), "You are already in a game.  Do you want to start a new game?");
+    EXPECT_EQ(PlayerWords::boardTooLarge(),
+        "You have choosen a grid size larger than what can fit on your screen.  Try using a smaller grid.");
+    EXPECT_EQ(PlayerWords::startUpError(481, QStringLiteral("Invalid picture")),
+        "Error Number: 481 occured.  Invalid picture");
+    EXPECT_EQ(PlayerWords::instructionsHint(),
+        "Open the file 'Instruct.doc' for detailed information about using this product.");
+    EXPECT_EQ(PlayerWords::sysInfoUnavailable(), "System Information Is Unavailable At This Time");
+}
+
 TEST(DeduceAnswers, ShotsEnoughTellsWhetherTheShotsDecideTheFieldCountingAtomsInWords)
 {
     EXPECT_EQ(PlayerWords::shotsEnough(Verdict::Unique, 1),
