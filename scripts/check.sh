@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 
 launcher=""
 command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
+# Paths inside the project are hashed relative to it, so a fresh clone elsewhere reuses the cache.
+export CCACHE_BASEDIR="$(pwd)"
 checked=$(date +%s)
 
 # step NAME COMMAND...: runs one step under a heading and reports its time.
