@@ -1,5 +1,6 @@
 #include "main/frmMain.h"
 
+#include "common/AppIcon.h"
 #include "common/DialogParts.h"
 #include "common/PlayerWords.h"
 #include "common/ProgramTitle.h"
@@ -154,6 +155,7 @@ void frmMain::createBoard(QWidget* area)
     m_msfGrid->setRowHeight(m_twips(kCellTwips));
     m_msfGrid->setColumnWidth(m_twips(kCellTwips));
     connect(m_msfGrid, &CellGrid::cellClicked, this, &frmMain::msfGrid_Click);
+    m_msfGrid->installEventFilter(this);
     // Keyboard players reach the board after the two buttons, and start on it.
     m_msfGrid->setAccessibleName(QStringLiteral("Board"));
     QWidget::setTabOrder(m_cmdNewGame, m_cmdSolved);
@@ -392,6 +394,17 @@ void frmMain::changeEvent(QEvent* event)
         m_keepMaximized = false;
         showMaximized();
     }
+}
+
+// Decoding the icon is no part of what the player first sees, so it waits for the board's first
+// paint and comes once the whole window is on screen.
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_msfGrid && event->type() == QEvent::Paint) {
+        m_msfGrid->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, [] { QApplication::setWindowIcon(appIcon(64)); }, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -1,4 +1,3 @@
-#include "common/AppIcon.h"
 #include "common/ProgramTitle.h"
 #include "main/frmMain.h"
 #include "main/QtMessenger.h"
@@ -24,7 +23,5 @@ int main(int argc, char** argv)
         orbalux::dataFolders(QCoreApplication::applicationDirPath().toStdU16String())});
     if (!window.startedUp())
         return 1;
-    // Decoded once the window is up, so that the first paint does not wait for it.
-    QApplication::setWindowIcon(orbalux::appIcon(64));
     return QApplication::exec();
 }

@@ -232,6 +232,13 @@ TEST_F(MainWindowTest, HelpItemsReachTheirWindowsAndLeaveTheGameAlone)
     EXPECT_EQ(board(), before);
 }
 
+TEST_F(MainWindowTest, TheGameIconArrivesOnceTheWindowHasPainted)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QApplication::windowIcon().availableSizes().contains(QSize(64, 64)));
+}
+
 TEST_F(MainWindowTest, MenuItemsKeepTheirAccessKeysAndShowTheDesktopShortcuts)
 {
     std::map<QString, QKeySequence> shortcuts;
