@@ -14,9 +14,10 @@ packed=../shared/windows-qt/qt6.4.2-mingw-w64-static.tar.xz
 if [ ! -x "$qt/bin/qt-cmake" ]; then
     if [ ! -f "$packed" ]; then
         cat >&2 <<MESSAGE
-$packed is missing, so Qt for Windows must first be built from Debian 12's own qt6-base
-source package (about 30 minutes on 2 cores) and installed as $qt/. With the source unpacked
-(apt-get source --download-only qt6-base) it is configured with:
+No Qt for Windows: $packed, beside the repository, is missing.
+Qt must first be built from Debian 12's own qt6-base source package (about 30 minutes
+on 2 cores) and installed as $qt/. With the source unpacked
+(apt-get source --download-only qt6-base), it is configured with:
 
     cmake -G Ninja -S qtbase-everywhere-src-6.4.2 -B build \\
       -DCMAKE_TOOLCHAIN_FILE=$(pwd)/cmake/mingw-w64-x86_64.cmake \\
