@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian 12 packages that Orbalux needs: "play" for building and playing,
-# "test" for the whole test suite as well. Does nothing when everything is already there.
+# "test" for the whole test suite as well, "windows" for the Windows zip. Does nothing when
+# everything is already there.
 set -eu
 
 PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core"
@@ -12,10 +13,15 @@ PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core"
 # rebuilds short.
 TEST="$PLAY libgtest-dev libgmock-dev libbenchmark-dev googletest clang ccache g++-mingw-w64-x86-64 wine64 xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev file strace dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox weston qt6-wayland man-db"
 
+# The Windows zip: the host's Qt gives the code generators (moc, rcc, uic) for the static Qt
+# that the game is linked against, and xz-utils unpacks that Qt.
+WINDOWS="cmake ninja-build qt6-base-dev g++-mingw-w64-x86-64 xz-utils ccache"
+
 case "${1:-play}" in
     play) wanted=$PLAY ;;
     test) wanted=$TEST ;;
-    *) echo "usage: $0 play|test" >&2; exit 2 ;;
+    windows) wanted=$WINDOWS ;;
+    *) echo "usage: $0 play|test|windows" >&2; exit 2 ;;
 esac
 
 missing=""
