@@ -31,18 +31,18 @@ class ModalMessenger : public Messenger {
 public:
     explicit ModalMessenger(Events& events) : m_events(events) {}
 
-    void showMessage(const std::string& text) override
+    void showMessage(const QString& text) override
     {
         QTest::qWait(1500);
-        shown.push_back(text);
+        shown.push_back(text.toStdString());
         maximisedBehind.push_back(window && window->isMaximized());
         m_events.push_back("message");
     }
     // A real question box, answered Yes as soon as it is up: its window coming and going is
     // part of what the window manager sees of a new game.
-    bool askYesNo(const std::string& text) override
+    bool askYesNo(const QString& text) override
     {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Orbalux"), QString::fromStdString(text),
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Orbalux"), text,
             QMessageBox::Yes | QMessageBox::No);
         QTimer::singleShot(500, &box, [&box] { box.button(QMessageBox::Yes)->click(); });
         return box.exec() == QMessageBox::Yes;

@@ -11,10 +11,10 @@ namespace orbalux::testing {
 /** Records every message and answers questions from a script (Yes when it runs dry). */
 class ScriptedMessenger : public Messenger {
 public:
-    void showMessage(const std::string& text) override { shown.push_back(text); }
-    bool askYesNo(const std::string& text) override
+    void showMessage(const QString& text) override { shown.push_back(text.toStdString()); }
+    bool askYesNo(const QString& text) override
     {
-        asked.push_back(text);
+        asked.push_back(text.toStdString());
         if (answers.empty())
             return true;
         const bool answer = answers.front();

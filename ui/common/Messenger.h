@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <QString>
 
 namespace orbalux {
 
@@ -9,9 +9,9 @@ class Messenger {
 public:
     virtual ~Messenger() = default;
     /** Shows text with an OK button and returns when it is dismissed. */
-    virtual void showMessage(const std::string& text) = 0;
+    virtual void showMessage(const QString& text) = 0;
     /** Asks text with Yes and No, Yes the default; true when the answer is Yes. */
-    virtual bool askYesNo(const std::string& text) = 0;
+    virtual bool askYesNo(const QString& text) = 0;
 };
 
 } // namespace orbalux

@@ -81,7 +81,7 @@ void frmAbout::cmdOK_Click()
 void frmAbout::cmdSysInfo_Click()
 {
     if (!StartSysInfo(m_platform))
-        m_messenger.showMessage(PlayerWords::sysInfoUnavailable().toStdString());
+        m_messenger.showMessage(PlayerWords::sysInfoUnavailable());
 }
 
 } // namespace orbalux

@@ -10,9 +10,9 @@ namespace orbalux {
 
 namespace {
 
-int ask(const std::string& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault)
+int ask(const QString& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault)
 {
-    QMessageBox box(QMessageBox::NoIcon, programTitle(), QString::fromStdString(text), buttons,
+    QMessageBox box(QMessageBox::NoIcon, programTitle(), text, buttons,
         QApplication::activeWindow());
     box.setDefaultButton(byDefault);
     // Some desktop themes put pictures on Yes and No; the game's boxes carry none at all.
@@ -24,12 +24,12 @@ int ask(const std::string& text, QMessageBox::StandardButtons buttons, QMessageB
 
 } // namespace
 
-void QtMessenger::showMessage(const std::string& text)
+void QtMessenger::showMessage(const QString& text)
 {
     ask(text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool QtMessenger::askYesNo(const std::string& text)
+bool QtMessenger::askYesNo(const QString& text)
 {
     return ask(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }

@@ -7,8 +7,8 @@ namespace orbalux {
 /** The player's message boxes: modal, captioned "Orbalux", without an icon. */
 class QtMessenger : public Messenger {
 public:
-    void showMessage(const std::string& text) override;
-    bool askYesNo(const std::string& text) override;
+    void showMessage(const QString& text) override;
+    bool askYesNo(const QString& text) override;
 };
 
 } // namespace orbalux

@@ -180,7 +180,7 @@ void frmMain::startUp()
     const std::optional<PictureError> error = FillPictureStore();
     if (error) {
         showNormalPointer();
-        m_messenger.showMessage(PlayerWords::startUpError(error->number, error->description).toStdString());
+        m_messenger.showMessage(PlayerWords::startUpError(error->number, error->description));
         return;
     }
     startNewGame();
@@ -194,7 +194,7 @@ std::optional<PictureError> frmMain::FillPictureStore()
 
 void frmMain::cmdNewGame_Click()
 {
-    if (m_game.GameInProgress() && !m_messenger.askYesNo(PlayerWords::newGameQuestion().toStdString()))
+    if (m_game.GameInProgress() && !m_messenger.askYesNo(PlayerWords::newGameQuestion()))
         return;
     startNewGame();
 }
@@ -212,7 +212,7 @@ void frmMain::startNewGame()
     DeadlineBudget budget(kDeductionBudget);
     m_game = dealGame(m_settings, m_random, budget);
     for (const BadDraw draw : m_game.dealComplaints())
-        m_messenger.showMessage(PlayerWords::badDraw(draw).toStdString());
+        m_messenger.showMessage(PlayerWords::badDraw(draw));
     m_resultsText = PlayerWords::instructions(m_game.board().showsNumbers());
     refresh();
     showNormalPointer();
@@ -228,7 +228,7 @@ void frmMain::fitBoard()
         return;
     showMaximized();
     if (boardOverflows(innerSizeWhenMaximized()))
-        m_messenger.showMessage(PlayerWords::boardTooLarge().toStdString());
+        m_messenger.showMessage(PlayerWords::boardTooLarge());
 }
 
 bool frmMain::boardOverflows(QSize inner) const
@@ -263,7 +263,7 @@ void frmMain::cmdSolved_Click()
     const SolveResult result = m_game.SolveGame(m_clock.secondsSinceMidnight());
     showNormalPointer();
     if (result.kind == SolveResult::Kind::WrongMarkCount) {
-        m_messenger.showMessage(PlayerWords::solved(result).toStdString());
+        m_messenger.showMessage(PlayerWords::solved(result));
         return;
     }
     m_resultsText = PlayerWords::solved(result);
@@ -279,7 +279,7 @@ void frmMain::msfGrid_Click(int row, int column)
         {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)}, m_settings.TraceShots);
     std::visit(Overloaded{
         [](const Ignored&) {},
-        [this](const Refusal& refusal) { m_messenger.showMessage(PlayerWords::refusal(refusal.kind).toStdString()); },
+        [this](const Refusal& refusal) { m_messenger.showMessage(PlayerWords::refusal(refusal.kind)); },
         [this](const MarkResult& mark) {
             refresh();
             m_announcer->announce(PlayerWords::markAnnouncement(m_game.board(), mark, m_game.AtomCount()));
@@ -317,7 +317,7 @@ void frmMain::mnSettings_Click()
     m_settings.DealDecidableOnly = dealDecidableOnly;
     const SettingsVerdict verdict = judgeSettingsVisit(m_SettingsChanged, visit, m_game.GameInProgress());
     m_SettingsChanged = verdict.SettingsChanged;
-    if (verdict.askNewGame && m_messenger.askYesNo(PlayerWords::newGameQuestion().toStdString()))
+    if (verdict.askNewGame && m_messenger.askYesNo(PlayerWords::newGameQuestion()))
         startNewGame();
 }
 
@@ -327,7 +327,7 @@ void frmMain::mnShotsEnough_Click()
     DeadlineBudget budget(kDeductionBudget);
     const Deduction deduction = deduceField(m_game, budget);
     showNormalPointer();
-    m_messenger.showMessage(PlayerWords::shotsEnough(deduction.verdict, m_game.AtomCount()).toStdString());
+    m_messenger.showMessage(PlayerWords::shotsEnough(deduction.verdict, m_game.AtomCount()));
 }
 
 void frmMain::mnCheckMarks_Click()
@@ -337,7 +337,7 @@ void frmMain::mnCheckMarks_Click()
     showNormalPointer();
     const QString answer = PlayerWords::marksCheck(
         disagreements, m_game.board().fieldSize(), m_game.MarkedCount(), m_game.AtomCount());
-    m_messenger.showMessage(answer.toStdString());
+    m_messenger.showMessage(answer);
 }
 
 void frmMain::mnDecidableOnly_Click(bool checked)
@@ -361,7 +361,7 @@ void frmMain::mnuDocumentation_Click()
 {
     const auto showHint = [window = QPointer<frmMain>(this)] {
         if (window)
-            window->m_messenger.showMessage(PlayerWords::instructionsHint().toStdString());
+            window->m_messenger.showMessage(PlayerWords::instructionsHint());
     };
     if (!openInstructions(m_platform.programs,
             findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string(), showHint))
