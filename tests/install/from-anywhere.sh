@@ -25,11 +25,23 @@ xdotool windowfocus --sync "$window"
 xdotool key alt+f
 sleep 0.5
 xdotool key s
-[ -n "$(wait_for_window '^Orbalux Settings$' 10)" ] || { echo "FAIL: no settings window"; exit 1; }
+settings=$(wait_for_window '^Orbalux Settings$' 10)
+[ -n "$settings" ] || { echo "FAIL: no settings window"; exit 1; }
+# The dialog is made at its first visit; on a loaded machine keys sent before it holds the
+# keyboard would land on the board behind it.
 sleep 0.5
+xdotool windowfocus --sync "$settings"
 # From the atoms bar: grid bar, OK, Cancel, Show numbers, Trace Shots; Enter means OK.
 xdotool key Tab Tab Tab Tab Tab space Return
-sleep 1
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Orbalux Settings$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+if xdotool search --onlyvisible --name '^Orbalux Settings$' >/dev/null 2>&1; then
+    echo "FAIL: the settings window did not close on Enter"
+    exit 1
+fi
+sleep 0.5
 [ "$(traced_pixels)" -eq 0 ] || { echo "FAIL: traces before any shot"; exit 1; }
 xdotool windowfocus --sync "$window"
 # The board has the focus on its top left corner, and the cells to its right are border cells.
