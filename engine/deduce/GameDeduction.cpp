@@ -20,6 +20,16 @@ Deduction deduceField(const Game& game, SearchBudget& budget)
     return deduceField(game.board().fieldSize(), game.AtomCount(), game.observations(), budget);
 }
 
+FieldProof proveField(const Game& game, SearchBudget& budget)
+{
+    return proveField(game.board().fieldSize(), game.AtomCount(), game.observations(), budget);
+}
+
+FieldReview reviewGame(const Game& game, SearchBudget& budget)
+{
+    return reviewField(game.board().fieldSize(), game.AtomMap(), game.AtomCount(), game.shotsFired(), budget);
+}
+
 std::vector<MarkDisagreement> checkMarks(const Game& game)
 {
     return checkMarks(game.board().fieldSize(), game.marks(), game.observations());

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "deduce/DeductionSolver.h"
+#include "deduce/FieldProof.h"
+#include "deduce/FieldReview.h"
 #include "deduce/MarksCheck.h"
 #include "deduce/SearchBudget.h"
 #include "game/Game.h"
@@ -26,6 +28,12 @@ Game dealGame(const GameSettings& settings, RandomSource& random, SearchBudget& 
 
 /** Whether the shots on game's border leave one, several or no ways of hiding its atoms. */
 Deduction deduceField(const Game& game, SearchBudget& budget);
+
+/** What the shots on game's border prove about each of its field cells. */
+FieldProof proveField(const Game& game, SearchBudget& budget);
+
+/** The review of game's shots against its atoms; meant for a finished game. */
+FieldReview reviewGame(const Game& game, SearchBudget& budget);
 
 /** The shots on game's border that its marks, taken as the atoms, would not give. */
 std::vector<MarkDisagreement> checkMarks(const Game& game);

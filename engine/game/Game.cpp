@@ -75,6 +75,7 @@ ShotResult Game::Shoot(CellPos entry, bool traceShots)
 {
     LaserWalk walk = TraceLaser(m_atomMap, m_board.fieldSize(), entry);
     ShotResult shot{walk.outcome, entry, walk.finalCell, {}, 0, std::move(walk.trace)};
+    m_shotsFired.push_back(entry);
     if (traceShots) {
         for (const TraceSegment& segment : shot.trace)
             Cheat(segment);

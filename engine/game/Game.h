@@ -62,6 +62,8 @@ public:
     std::vector<Observation> observations() const;
     /** The field cells marked "O", as a layout. */
     AtomLayout marks() const;
+    /** The entry of every shot fired, in firing order, repeats included. */
+    const std::vector<CellPos>& shotsFired() const { return m_shotsFired; }
 
     /** Starts the game clock at now, seconds since midnight: the last step of a new game. */
     void startClock(float now) { m_gameStartTime = now; }
@@ -98,6 +100,7 @@ private:
     float m_gameStartTime = 0.0f;
     bool m_gameInProgress = false;
     std::vector<BadDraw> m_dealComplaints;
+    std::vector<CellPos> m_shotsFired;
 };
 
 /** Whole seconds from start to now on a time-of-day clock, across midnight too. */
