@@ -4,7 +4,9 @@
 # everything is already there.
 set -eu
 
-PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core"
+# qt6-tools-dev and qt6-l10n-tools turn the translations into the files the game loads;
+# qt6-translations-l10n holds Qt's own, which translate the message boxes' standard buttons.
+PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 # dbus-x11 is there so that the tests run where a program without a session bus would
 # autolaunch one, as on a desktop; openbox and weston are the window manager and the Wayland
 # compositor that the desktop tests start, orca the screen reader that one of them listens with.

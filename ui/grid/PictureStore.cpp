@@ -2,6 +2,7 @@
 
 #include "platform/DataFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -18,12 +19,14 @@ constexpr int kLargestSide = 1024;
 
 PictureError permissionDenied()
 {
-    return {kPermissionDenied, QStringLiteral("Permission denied")};
+    //: Why a trace picture could not be read, after "Error Number: 70 occured.".
+    return {kPermissionDenied, QCoreApplication::translate("PictureStore", "Permission denied")};
 }
 
 PictureError invalidPicture()
 {
-    return {kInvalidPicture, QStringLiteral("Invalid picture")};
+    //: Why a trace picture could not be read, after "Error Number: 481 occured.".
+    return {kInvalidPicture, QCoreApplication::translate("PictureStore", "Invalid picture")};
 }
 
 bool plausibleSize(const QSize& size)

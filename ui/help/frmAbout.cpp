@@ -15,10 +15,18 @@ namespace orbalux {
 
 namespace {
 
-const QString kDescription = QStringLiteral(
-    "A game of deduction for one player.  Atoms hide in a square field: fire lasers in from the border, "
-    "read what comes back, and mark where the atoms must be.  The fewer shots, the better the score.");
-const QString kDisclaimer = programTitle() + QStringLiteral(" is free to play and to share, and it comes with no warranty.");
+QString description()
+{
+    return frmAbout::tr(
+        "A game of deduction for one player.  Atoms hide in a square field: fire lasers in from the border, "
+        "read what comes back, and mark where the atoms must be.  The fewer shots, the better the score.");
+}
+
+QString disclaimer()
+{
+    //: %1 is the program's name.
+    return frmAbout::tr("%1 is free to play and to share, and it comes with no warranty.").arg(programTitle());
+}
 
 QFrame* makeLine(QWidget* parent, const QColor& colour)
 {
@@ -37,7 +45,8 @@ frmAbout::frmAbout(const TwipScale& twips, const PlatformServices& platform, Mes
     : QDialog(parent), m_platform(platform), m_messenger(messenger)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpDialog(*this, QStringLiteral("About ") + programTitle(), twips, {5730, 3555}, true);
+    //: Title of the About box; %1 is the program's name.
+    setUpDialog(*this, tr("About %1").arg(programTitle()), twips, {5730, 3555}, true);
     createControls(twips);
     createEtchedLine(twips);
 }
@@ -45,23 +54,26 @@ frmAbout::frmAbout(const TwipScale& twips, const PlatformServices& platform, Mes
 // Created in tab order; Escape reaches OK through the dialog's own reject.
 void frmAbout::createControls(const TwipScale& twips)
 {
-    QPushButton* cmdOK = addButton(this, twips, "cmdOK", QStringLiteral("OK"), {4245, 2625, 1260, 345});
+    //: Button, 84 pixels wide.
+    QPushButton* cmdOK = addButton(this, twips, "cmdOK", tr("OK"), {4245, 2625, 1260, 345});
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     QLabel* picIcon = addLabel(this, twips, "picIcon", QString(), {240, 240, 540, 540});
     picIcon->setPixmap(appIcon(32).pixmap(32));
+    //: Button, 83 pixels wide: starts the system's information tool.
     QPushButton* cmdSysInfo =
-        addButton(this, twips, "cmdSysInfo", QStringLiteral("&System Info..."), {4260, 3075, 1245, 345});
+        addButton(this, twips, "cmdSysInfo", tr("&System Info..."), {4260, 3075, 1245, 345});
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-    addLabel(this, twips, "lblDescription", kDescription, {1050, 1125, 3885, 1170});
-    addLabel(this, twips, "lblDisclaimer", kDisclaimer, {255, 2625, 2910, 825});
+    addLabel(this, twips, "lblDescription", description(), {1050, 1125, 3885, 1170});
+    addLabel(this, twips, "lblDisclaimer", disclaimer(), {255, 2625, 2910, 825});
     QLabel* lblTitle = addLabel(this, twips, "lblTitle", programTitle(), {1050, 240, 3885, 480});
     QFont titleFont = lblTitle->font();
     titleFont.setFamilies({QStringLiteral("MS Sans Serif"), titleFont.family()});
     titleFont.setPointSizeF(13.5);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    addLabel(this, twips, "lblVersion", QStringLiteral("Version: " ORBALUX_VERSION), {1080, 780, 3885, 225});
+    //: %1 is the version number.
+    addLabel(this, twips, "lblVersion", tr("Version: %1").arg(QStringLiteral(ORBALUX_VERSION)), {1080, 780, 3885, 225});
 }
 
 // A grey line over a white one reads as a groove cut across the box.

@@ -18,44 +18,81 @@ namespace orbalux {
 
 namespace {
 
-const QString kLabel1 = QStringLiteral(
-    "The object of the game is to figure out where the atoms are hidden.  You do this by clicking on the numbers "
-    "around the grid and deducing the atoms locations from the information you get back.  The number you click on "
-    "is the entry point for a laser.  The laser always enters the grid at a right angle.  ");
-const QString kLabel2 = QStringLiteral(
-    "The laser always goes in a straight line until it runs directly into an atom (Hit), or comes to a cell "
-    "diagonally adjacent to a cell with an atom in it.  In this latter case, the laser is bent 90 degrees away from "
-    "the atom and continues in its new direction.  The following rules govern what the laser will do when shot into "
-    "the grid.");
-const QString kLabel3 = QStringLiteral(
-    "1 The laser can be absorbed by an atom when it runs directly into it.  This result is shown to you as a Hit "
-    "(H against a red background).  ");
-const QString kLabel5 = QStringLiteral(
-    "2 The laser can come out somewhere else on the grid.  This result is shown to you as a deflection (lower case "
-    "letter against a green background at both the entry and exit points).  ");
-const QString kLabel6 = QStringLiteral(
-    "3 The laser can come out where it went in.  This is shown as a Reflection (R against a yellow background).  ");
-const QString kLabel7 = QStringLiteral(
-    "4 Finally, the laser can fail to make it into the grid because of an atom in an adjacent cell on the edge of "
-    "the grid.  Like a reflection, this is shown as a Reflection (R against a yellow background).");
-const QString kLabel4 = QStringLiteral(
-    "By clicking the cell on the grid where you think an atom is, an \"O\" will be placed on that spot.  If you "
-    "change your mind about a marked cell, click it again to have the \"O\" removed.  When you think you have all "
-    "of the atoms marked, click the \"Solved!\" button to see where if you are right.");
+// The paragraphs fill boxes of a fixed size; frmQuick shrinks the font until the longest fits.
+QString label1Text()
+{
+    return frmQuick::tr(
+        "The object of the game is to figure out where the atoms are hidden.  You do this by clicking on the numbers "
+        "around the grid and deducing the atoms locations from the information you get back.  The number you click on "
+        "is the entry point for a laser.  The laser always enters the grid at a right angle.  ");
+}
+
+QString label2Text()
+{
+    return frmQuick::tr(
+        "The laser always goes in a straight line until it runs directly into an atom (Hit), or comes to a cell "
+        "diagonally adjacent to a cell with an atom in it.  In this latter case, the laser is bent 90 degrees away from "
+        "the atom and continues in its new direction.  The following rules govern what the laser will do when shot into "
+        "the grid.");
+}
+
+QString label3Text()
+{
+    //: H is the letter on the board, whatever the language.
+    return frmQuick::tr(
+        "1 The laser can be absorbed by an atom when it runs directly into it.  This result is shown to you as a Hit "
+        "(H against a red background).  ");
+}
+
+QString label5Text()
+{
+    return frmQuick::tr(
+        "2 The laser can come out somewhere else on the grid.  This result is shown to you as a deflection (lower case "
+        "letter against a green background at both the entry and exit points).  ");
+}
+
+QString label6Text()
+{
+    //: R is the letter on the board, whatever the language.
+    return frmQuick::tr(
+        "3 The laser can come out where it went in.  This is shown as a Reflection (R against a yellow background).  ");
+}
+
+QString label7Text()
+{
+    return frmQuick::tr(
+        "4 Finally, the laser can fail to make it into the grid because of an atom in an adjacent cell on the edge of "
+        "the grid.  Like a reflection, this is shown as a Reflection (R against a yellow background).");
+}
+
+QString label4Text()
+{
+    //: "O" is the mark on the board, whatever the language; "Solved!" is the main window's button.
+    return frmQuick::tr(
+        "By clicking the cell on the grid where you think an atom is, an \"O\" will be placed on that spot.  If you "
+        "change your mind about a marked cell, click it again to have the \"O\" removed.  When you think you have all "
+        "of the atoms marked, click the \"Solved!\" button to see where if you are right.");
+}
 
 // Symbol and caption for each outcome, in the colours the board gives them.
 std::vector<CellLook> legendLooks()
 {
-    const auto caption = [](const char* text) {
-        return CellLook{QString::fromLatin1(text), toolTipColour(), false, SegmentKind::None, QString()};
+    const auto caption = [](const QString& text) {
+        return CellLook{text, toolTipColour(), false, SegmentKind::None, QString()};
     };
     return {
-        {QStringLiteral("H"), shotColour(Outcome::Hit), true, SegmentKind::None, QStringLiteral("hit")},
-        caption("Hit"),
-        {QStringLiteral("R"), shotColour(Outcome::Reflection), true, SegmentKind::None, QStringLiteral("reflection")},
-        caption("Reflection"),
-        {QStringLiteral("a"), shotColour(Outcome::Deflection), true, SegmentKind::None, QStringLiteral("deflection")},
-        caption("Deflection entry and exit"),
+        //: What a screen reader says of the legend's H.
+        {QStringLiteral("H"), shotColour(Outcome::Hit), true, SegmentKind::None, frmQuick::tr("hit")},
+        //: Legend caption beside H, in a cell 59 pixels wide.
+        caption(frmQuick::tr("Hit")),
+        //: What a screen reader says of the legend's R.
+        {QStringLiteral("R"), shotColour(Outcome::Reflection), true, SegmentKind::None, frmQuick::tr("reflection")},
+        //: Legend caption beside R, in a cell 59 pixels wide.
+        caption(frmQuick::tr("Reflection")),
+        //: What a screen reader says of the legend's letter.
+        {QStringLiteral("a"), shotColour(Outcome::Deflection), true, SegmentKind::None, frmQuick::tr("deflection")},
+        //: Legend caption beside the letter, in a cell 133 pixels wide.
+        caption(frmQuick::tr("Deflection entry and exit")),
     };
 }
 
@@ -75,7 +112,8 @@ bool fits(const QLabel& label, const QFont& font)
 frmQuick::frmQuick(const TwipScale& twips, QWidget* parent)
     : QDialog(parent)
 {
-    setUpDialog(*this, programTitle() + QStringLiteral(" Quick Help"), twips, {6555, 6405}, false);
+    //: Title of the quick help window; %1 is the program's name.
+    setUpDialog(*this, tr("%1 Quick Help").arg(programTitle()), twips, {6555, 6405}, false);
     createControls(twips);
     fitTexts();
     orderFocus();
@@ -101,18 +139,20 @@ void frmQuick::addParagraph(const TwipScale& twips, const char* name, const QStr
 
 void frmQuick::createControls(const TwipScale& twips)
 {
-    addParagraph(twips, "Label1", kLabel1, 120, 855);
-    addParagraph(twips, "Label2", kLabel2, 960, 855);
+    addParagraph(twips, "Label1", label1Text(), 120, 855);
+    addParagraph(twips, "Label2", label2Text(), 960, 855);
     m_msfLegend = new CellGrid(this);
     m_msfLegend->setObjectName(QStringLiteral("msfLegend"));
-    m_msfLegend->setAccessibleName(QStringLiteral("Legend"));
+    //: What a screen reader calls the table of symbols.
+    m_msfLegend->setAccessibleName(tr("Legend"));
     twips.place(m_msfLegend, 600, 1920, 5175, 495);
-    addParagraph(twips, "Label3", kLabel3, 2520, 375);
-    addParagraph(twips, "Label5", kLabel5, 3000, 495);
-    addParagraph(twips, "Label6", kLabel6, 3480, 375);
-    addParagraph(twips, "Label7", kLabel7, 3960, 615);
-    addParagraph(twips, "Label4", kLabel4, 4680, 855);
-    m_cmdOK = addButton(this, twips, "cmdOK", QStringLiteral("OK"), {5280, 5880, 1215, 375});
+    addParagraph(twips, "Label3", label3Text(), 2520, 375);
+    addParagraph(twips, "Label5", label5Text(), 3000, 495);
+    addParagraph(twips, "Label6", label6Text(), 3480, 375);
+    addParagraph(twips, "Label7", label7Text(), 3960, 615);
+    addParagraph(twips, "Label4", label4Text(), 4680, 855);
+    //: Button, 81 pixels wide.
+    m_cmdOK = addButton(this, twips, "cmdOK", tr("OK"), {5280, 5880, 1215, 375});
     m_cmdOK->setDefault(true);
 }
 

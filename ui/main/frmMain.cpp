@@ -12,6 +12,7 @@
 #include "help/frmAbout.h"
 #include "help/frmQuick.h"
 #include "main/SettingsVerdict.h"
+#include "main/Translations.h"
 #include "platform/DataFiles.h"
 #include "platform/OpenInstructions.h"
 #include "settings/frmOptions.h"
@@ -23,6 +24,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
@@ -86,62 +88,82 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
 
 frmMain::~frmMain() = default;
 
+// Each menu's access keys, and the menu bar's, must stay unique in every language.
 void frmMain::createMenus()
 {
-    QMenu* mnFile = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(addMenuItem(mnFile, "mnNewGame", QStringLiteral("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+    //: Menu bar; its access key must differ from Deduce's and Help's.
+    QMenu* mnFile = menuBar()->addMenu(tr("&File"));
+    //: File menu; access keys unique within the menu.
+    connect(addMenuItem(mnFile, "mnNewGame", tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N)),
         &QAction::triggered, this, &frmMain::mnNewGame_Click);
-    connect(addMenuItem(mnFile, "mnSettings", QStringLiteral("&Settings")), &QAction::triggered, this,
+    //: File menu: opens the settings dialog.
+    connect(addMenuItem(mnFile, "mnSettings", tr("&Settings")), &QAction::triggered, this,
         &frmMain::mnSettings_Click);
-    connect(addMenuItem(mnFile, "mnExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+    //: File menu: ends the program.
+    connect(addMenuItem(mnFile, "mnExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &QAction::triggered, this, &frmMain::mnExit_Click);
     createDeduceMenu();
-    QMenu* mnHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    connect(addMenuItem(mnHelp, "mnQuickHelp", QStringLiteral("&Quick Help"), QKeySequence(Qt::Key_F1)),
+    //: Menu bar.
+    QMenu* mnHelp = menuBar()->addMenu(tr("&Help"));
+    //: Help menu: the window with the rules in short and the legend.
+    connect(addMenuItem(mnHelp, "mnQuickHelp", tr("&Quick Help"), QKeySequence(Qt::Key_F1)),
         &QAction::triggered, this, &frmMain::mnQuickHelp_Click);
-    connect(addMenuItem(mnHelp, "mnuDocumentation", QStringLiteral("&Instructions")), &QAction::triggered, this,
+    //: Help menu: opens the instructions document.
+    connect(addMenuItem(mnHelp, "mnuDocumentation", tr("&Instructions")), &QAction::triggered, this,
         &frmMain::mnuDocumentation_Click);
-    connect(addMenuItem(mnHelp, "mnAbout", QStringLiteral("&About")), &QAction::triggered, this,
+    //: Help menu: the About box.
+    connect(addMenuItem(mnHelp, "mnAbout", tr("&About")), &QAction::triggered, this,
         &frmMain::mnAbout_Click);
 }
 
 void frmMain::createDeduceMenu()
 {
-    QMenu* mnDeduce = menuBar()->addMenu(QStringLiteral("&Deduce"));
-    connect(addMenuItem(mnDeduce, "mnShotsEnough", QStringLiteral("Are My Shots &Enough?")), &QAction::triggered,
+    //: Menu bar: the questions the game answers about the board.
+    QMenu* mnDeduce = menuBar()->addMenu(tr("&Deduce"));
+    //: Deduce menu: do the shots so far pin every atom down?
+    connect(addMenuItem(mnDeduce, "mnShotsEnough", tr("Are My Shots &Enough?")), &QAction::triggered,
         this, &frmMain::mnShotsEnough_Click);
-    connect(addMenuItem(mnDeduce, "mnCheckMarks", QStringLiteral("&Check My Marks")), &QAction::triggered, this,
+    //: Deduce menu: which shots disagree with the player's marks?
+    connect(addMenuItem(mnDeduce, "mnCheckMarks", tr("&Check My Marks")), &QAction::triggered, this,
         &frmMain::mnCheckMarks_Click);
-    QAction* mnDecidableOnly = addMenuItem(mnDeduce, "mnDecidableOnly", QStringLiteral("Deal Only &Decidable Fields"));
+    //: Deduce menu, a check item: new games hide the atoms only where the shots can find them.
+    QAction* mnDecidableOnly = addMenuItem(mnDeduce, "mnDecidableOnly", tr("Deal Only &Decidable Fields"));
     mnDecidableOnly->setCheckable(true);
     connect(mnDecidableOnly, &QAction::toggled, this, &frmMain::mnDecidableOnly_Click);
 }
 
 void frmMain::createButtons(QWidget* area)
 {
-    m_cmdNewGame = addButton(area, m_twips, "cmdNewGame", QStringLiteral("New Game"), {120, 120, 1095, 375});
+    //: Button, 73 pixels wide.
+    m_cmdNewGame = addButton(area, m_twips, "cmdNewGame", tr("New Game"), {120, 120, 1095, 375});
     connect(m_cmdNewGame, &QPushButton::clicked, this, &frmMain::cmdNewGame_Click);
-    m_cmdSolved = addButton(area, m_twips, "cmdSolved", QStringLiteral("Solved!"), {1320, 120, 1095, 375});
+    //: Button, 73 pixels wide; the line under the buttons and the help name it.
+    m_cmdSolved = addButton(area, m_twips, "cmdSolved", tr("Solved!"), {1320, 120, 1095, 375});
     connect(m_cmdSolved, &QPushButton::clicked, this, &frmMain::cmdSolved_Click);
 }
 
 // A counter: its caption right-aligned before it, its number left-aligned, on one line.
-QLabel* frmMain::addCounter(QWidget* area, const char* captionName, const char* caption, const QRect& captionRect,
+QLabel* frmMain::addCounter(QWidget* area, const char* captionName, const QString& caption, const QRect& captionRect,
     const char* name, const QRect& rect)
 {
-    addLabel(area, m_twips, captionName, QString::fromLatin1(caption), captionRect, Qt::AlignRight | Qt::AlignVCenter,
-        false);
+    addLabel(area, m_twips, captionName, caption, captionRect, Qt::AlignRight | Qt::AlignVCenter, false);
     QLabel* counter = addLabel(area, m_twips, name, QString(), rect, Qt::AlignLeft | Qt::AlignVCenter, false);
-    counter->setAccessibleDescription(QString::fromLatin1(caption).chopped(1));
+    // The caption without its colon, and without the blank French puts before one.
+    static const QRegularExpression colon(QStringLiteral("\\s*:\\s*$"));
+    counter->setAccessibleDescription(QString(caption).remove(colon));
     return counter;
 }
 
 void frmMain::createLabels(QWidget* area)
 {
-    m_lblAtoms = addCounter(area, "Label2", "Atoms on Board:", {2520, 120, 1215, 255}, "lblAtoms", {3840, 120, 255, 255});
-    m_lblAtomsInGame = addCounter(area, "Label3", "Atoms in Game:", {2400, 360, 1335, 255}, "lblAtomsInGame", {3840, 360, 375, 255});
-    m_lblBestScore = addCounter(area, "Label4", "Best Score:", {120, 600, 855, 255}, "lblBestScore", {1080, 600, 375, 255});
-    m_lblScore = addCounter(area, "Label1", "Score:", {3240, 600, 495, 255}, "lblScore", {3840, 600, 375, 255});
+    //: Counter of the cells marked "O", 81 pixels wide.
+    m_lblAtoms = addCounter(area, "Label2", tr("Atoms on Board:"), {2520, 120, 1215, 255}, "lblAtoms", {3840, 120, 255, 255});
+    //: Counter of the atoms hidden in this game, 89 pixels wide.
+    m_lblAtomsInGame = addCounter(area, "Label3", tr("Atoms in Game:"), {2400, 360, 1335, 255}, "lblAtomsInGame", {3840, 360, 375, 255});
+    //: The lowest score of a full solution since the program started, 57 pixels wide.
+    m_lblBestScore = addCounter(area, "Label4", tr("Best Score:"), {120, 600, 855, 255}, "lblBestScore", {1080, 600, 375, 255});
+    //: The points this game's shots cost so far, 33 pixels wide.
+    m_lblScore = addCounter(area, "Label1", tr("Score:"), {3240, 600, 495, 255}, "lblScore", {3840, 600, 375, 255});
     // The instructions run to four lines in today's fonts, so the label may reach down to the board.
     m_lblResults = addLabel(area, m_twips, "lblResults", QString(), {4200, 120, 3975, 825});
 }
@@ -157,7 +179,8 @@ void frmMain::createBoard(QWidget* area)
     connect(m_msfGrid, &CellGrid::cellClicked, this, &frmMain::msfGrid_Click);
     m_msfGrid->installEventFilter(this);
     // Keyboard players reach the board after the two buttons, and start on it.
-    m_msfGrid->setAccessibleName(QStringLiteral("Board"));
+    //: What a screen reader calls the game board.
+    m_msfGrid->setAccessibleName(tr("Board"));
     QWidget::setTabOrder(m_cmdNewGame, m_cmdSolved);
     QWidget::setTabOrder(m_cmdSolved, m_msfGrid);
     m_msfGrid->setFocus();
@@ -363,9 +386,19 @@ void frmMain::mnuDocumentation_Click()
         if (window)
             window->m_messenger.showMessage(PlayerWords::instructionsHint());
     };
-    if (!openInstructions(m_platform.programs,
-            findDataFile(kInstructionsFile, m_dataFolders).value_or(kInstructionsFile).string(), showHint))
+    if (!openInstructions(m_platform.programs, instructionsDocument().string(), showHint))
         showHint();
+}
+
+// The document in the player's language where there is one, else the English one; the bare
+// name when neither is found, for the opener to complain about.
+std::filesystem::path frmMain::instructionsDocument() const
+{
+    for (const std::string& name : instructionsNames()) {
+        if (const std::optional<std::filesystem::path> found = findDataFile(name, m_dataFolders))
+            return *found;
+    }
+    return kInstructionsFile;
 }
 
 // A fresh box for every visit; it deletes itself once closed.

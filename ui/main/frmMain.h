@@ -68,7 +68,7 @@ private:
     void createLabels(QWidget* area);
     void createBoard(QWidget* area);
     void createAnnouncer();
-    QLabel* addCounter(QWidget* area, const char* captionName, const char* caption, const QRect& captionRect,
+    QLabel* addCounter(QWidget* area, const char* captionName, const QString& caption, const QRect& captionRect,
         const char* name, const QRect& rect);
 
     void startUp();
@@ -79,6 +79,7 @@ private:
     bool boardOverflows(QSize inner) const;
     QSize innerSize();
     QSize innerSizeWhenMaximized() const;
+    std::filesystem::path instructionsDocument() const;
 
     Messenger& m_messenger;
     RandomSource& m_random;

@@ -34,7 +34,8 @@ QScrollBar* makeBar(QWidget* parent, const char* name, int minimum, int maximum)
 frmOptions::frmOptions(const TwipScale& twips, QWidget* parent)
     : QDialog(parent)
 {
-    setUpDialog(*this, programTitle() + QStringLiteral(" Settings"), twips, {4680, 3810}, true);
+    //: Title of the settings dialog; %1 is the program's name.
+    setUpDialog(*this, tr("%1 Settings").arg(programTitle()), twips, {4680, 3810}, true);
     createControls(twips);
     showSettings(GameSettings{});
 }
@@ -59,29 +60,35 @@ void frmOptions::createControls(const TwipScale& twips)
     m_hsAtoms = makeBar(this, "hsAtoms", kMinAtomCount, kMaxAtomCount);
     twips.place(m_hsAtoms, 120, 480, 4335, 255);
     connect(m_hsAtoms, &QScrollBar::valueChanged, this, &frmOptions::hsAtoms_Change);
-    addLabel(this, twips, "Label1", QStringLiteral("Number of Atoms to Find"), {1200, 240, 2175, 255}, centred, false);
+    //: Caption over the atoms' scroll bar, 145 pixels wide.
+    addLabel(this, twips, "Label1", tr("Number of Atoms to Find"), {1200, 240, 2175, 255}, centred, false);
     m_lblAtoms = addLabel(this, twips, "lblAtoms", QString(), {1800, 960, 255, 255}, Qt::AlignRight | Qt::AlignTop, false);
     m_lblAtomsText = addLabel(this, twips, "lblAtomsText", QString(), {2280, 960, 735, 255}, Qt::AlignLeft | Qt::AlignTop, false);
     m_hsGrid = makeBar(this, "hsGrid", kMinGridSize, kMaxGridSize);
     twips.place(m_hsGrid, 120, 2160, 4335, 255);
     connect(m_hsGrid, &QScrollBar::valueChanged, this, &frmOptions::hsGrid_Change);
-    addLabel(this, twips, "Label3", QStringLiteral("Grid Size"), {1800, 1920, 975, 255}, centred, false);
+    //: Caption over the grid size's scroll bar, 65 pixels wide.
+    addLabel(this, twips, "Label3", tr("Grid Size"), {1800, 1920, 975, 255}, centred, false);
     m_lblSize = addLabel(this, twips, "lblSize", QString(), {1680, 2520, 1095, 255}, centred, false);
     createButtons(twips);
 }
 
 void frmOptions::createButtons(const TwipScale& twips)
 {
-    QPushButton* cmdOK = addButton(this, twips, "cmdOK", QStringLiteral("OK"), {3480, 2880, 975, 375});
+    //: Button, 65 pixels wide.
+    QPushButton* cmdOK = addButton(this, twips, "cmdOK", tr("OK"), {3480, 2880, 975, 375});
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
-    QPushButton* cmdCancel = addButton(this, twips, "cmdCancel", QStringLiteral("Cancel"), {3480, 3360, 975, 375});
+    //: Button, 65 pixels wide.
+    QPushButton* cmdCancel = addButton(this, twips, "cmdCancel", tr("Cancel"), {3480, 3360, 975, 375});
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
-    m_cbNumbers = new QCheckBox(QStringLiteral("Show numbers on border"), this);
+    //: Check box, 169 pixels wide with its box.
+    m_cbNumbers = new QCheckBox(tr("Show numbers on border"), this);
     m_cbNumbers->setObjectName(QStringLiteral("cbNumbers"));
     twips.place(m_cbNumbers, 120, 3000, 2535, 255);
     connect(m_cbNumbers, &QCheckBox::clicked, this, &frmOptions::cbNumbers_Click);
-    m_cbTrace = new QCheckBox(QStringLiteral("Trace Shots"), this);
+    //: Check box: draws each laser's path on the field; 97 pixels wide with its box.
+    m_cbTrace = new QCheckBox(tr("Trace Shots"), this);
     m_cbTrace->setObjectName(QStringLiteral("cbTrace"));
     twips.place(m_cbTrace, 120, 3240, 1455, 255);
     connect(m_cbTrace, &QCheckBox::clicked, this, &frmOptions::cbTrace_Click);
@@ -101,13 +108,15 @@ void frmOptions::showSettings(const GameSettings& settings)
 void frmOptions::hsAtoms_Change()
 {
     const int atoms = m_hsAtoms->value();
-    m_lblAtomsText->setText(atoms == 1 ? QStringLiteral("Atom") : QStringLiteral("Atoms"));
+    //: After the number of atoms chosen, 49 pixels wide.
+    m_lblAtomsText->setText(atoms == 1 ? tr("Atom") : tr("Atoms"));
     m_lblAtoms->setText(QString::number(atoms));
 }
 
 void frmOptions::hsGrid_Change()
 {
-    m_lblSize->setText(QStringLiteral("%1 x %1").arg(m_hsGrid->value()));
+    //: The grid size chosen: cells a side by cells a side, 73 pixels wide.
+    m_lblSize->setText(tr("%1 x %1").arg(m_hsGrid->value()));
 }
 
 void frmOptions::cbNumbers_Click()
