@@ -3,7 +3,9 @@
 check_installed_files() {
     prefix=$1
     [ -x "$prefix/bin/orbalux" ] || fail "no program at bin/orbalux"
-    for name in VBar.bmp HBar.bmp CrossBar.bmp NWBar.bmp NEBar.bmp SWBar.bmp SEBar.bmp Instruct.doc; do
+    for name in VBar.bmp HBar.bmp CrossBar.bmp NWBar.bmp NEBar.bmp SWBar.bmp SEBar.bmp Instruct.doc \
+        Instruct.de.doc Instruct.fr.doc Instruct.es.doc \
+        translations/orbalux_de.qm translations/orbalux_fr.qm translations/orbalux_es.qm; do
         [ -f "$prefix/share/orbalux/$name" ] || fail "no share/orbalux/$name"
     done
     [ -f "$prefix/share/applications/org.orbalux.Orbalux.desktop" ] || fail "no desktop entry"

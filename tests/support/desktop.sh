@@ -4,6 +4,10 @@
 # would autolaunch a daemon that outlives the test and that strace -f waits for forever.
 work=$(mktemp -d)
 started=""
+# The game speaks the desktop's language; the tests read today's English unless they choose.
+unset LANGUAGE LC_ALL LC_MESSAGES
+LANG=C.UTF-8
+export LANG
 [ -n "${ORBALUX_SESSION_BUS:-}" ] || DBUS_SESSION_BUS_ADDRESS=disabled:
 export DBUS_SESSION_BUS_ADDRESS
 # A private runtime folder too (sockets of Wayland and the accessibility bus live there), shared
