@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <optional>
+#include <memory>
 
 namespace orbalux {
 
@@ -24,15 +24,15 @@ QString languageCode(const QLocale& language)
     return language.name().section(QLatin1Char('_'), 0, 0);
 }
 
-std::optional<QString> folderFor(const QString& file, const std::vector<std::filesystem::path>& folders)
+// The first data folder whose translations folder holds file wins.
+bool loadFromDataFolders(QTranslator& translator, const QString& file, const std::vector<std::filesystem::path>& folders)
 {
     for (const std::filesystem::path& folder : folders) {
         const std::filesystem::path candidate = folder / kTranslationsFolder;
-        const QString path = QString::fromStdU16String(candidate.u16string());
-        if (QTranslator probe; probe.load(file, path))
-            return path;
+        if (translator.load(file, QString::fromStdU16String(candidate.u16string())))
+            return true;
     }
-    return std::nullopt;
+    return false;
 }
 
 // Qt's own words: the standard buttons of the message boxes, the context menus.
@@ -53,13 +53,10 @@ void installTranslations(QCoreApplication& app, const std::vector<std::filesyste
         const QLocale language(tag);
         if (speaksEnglish(language))
             return;
-        const QString file = QStringLiteral("orbalux_") + languageCode(language);
-        const std::optional<QString> folder = folderFor(file, folders);
-        if (!folder)
+        auto game = std::make_unique<QTranslator>(&app);
+        if (!loadFromDataFolders(*game, QStringLiteral("orbalux_") + languageCode(language), folders))
             continue;
-        auto* game = new QTranslator(&app);
-        game->load(file, *folder);
-        QCoreApplication::installTranslator(game);
+        QCoreApplication::installTranslator(game.release());
         installQtTranslation(app, language);
         QLocale::setDefault(language);
         return;

@@ -64,7 +64,9 @@ QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const Q
 
 } // namespace
 
-// The layouts were drawn for a font in which these, the tightest captions, just fit.
+// The layouts were drawn for a font in which these, the tightest captions, just fit. They are
+// measured in English whatever the language, so every window keeps its size and a translation
+// has to fit in the room the English text has.
 frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent)
     , m_messenger(services.messenger)

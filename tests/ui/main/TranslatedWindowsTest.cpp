@@ -12,9 +12,11 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -200,6 +202,25 @@ TEST_P(TranslatedWindows, TheKeyboardStillPlaysAndTheShotIsAnnouncedInTheLanguag
     const QString heard = window.findChild<Announcer*>()->text();
     EXPECT_EQ(heard, PlayerWords::shotAnnouncement(same.board(), std::get<ShotResult>(shot), 1));
     EXPECT_FALSE(heard.startsWith(QStringLiteral("Hit:"))) << heard.toStdString();
+}
+
+// The document in the language where there is one beside the English, else the English one.
+TEST_P(TranslatedWindows, TheInstructionsOpenInTheLanguageAndInEnglishWhereItHasNone)
+{
+    platform.programs.installed.insert("xdg-open");
+    play.trigger("mnuDocumentation");
+    const std::string translated = std::string("Instruct.") + GetParam() + ".doc";
+    ASSERT_EQ(platform.programs.started.size(), 1u);
+    EXPECT_EQ(platform.programs.started[0].arguments,
+        std::vector<std::string>{(std::filesystem::path(ORBALUX_ASSET_DIR) / translated).string()});
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ORBALUX_ASSET_DIR "/Instruct.doc"), folder.filePath(QStringLiteral("Instruct.doc"))));
+    frmMain english({messenger, random, clock, platform.services(), {folder.path().toStdString()}});
+    english.findChild<QAction*>(QStringLiteral("mnuDocumentation"))->trigger();
+    ASSERT_EQ(platform.programs.started.size(), 2u);
+    EXPECT_EQ(platform.programs.started[1].arguments,
+        std::vector<std::string>{(std::filesystem::path(folder.path().toStdString()) / "Instruct.doc").string()});
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindows, ::testing::Values("de", "fr", "es"));
