@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>Bad #1</source>
-        <translation>Schlecht #1</translation>
+        <translation>Fehler #1</translation>
     </message>
     <message>
         <source>Bad #2</source>
-        <translation>Schlecht #2</translation>
+        <translation>Fehler #2</translation>
     </message>
     <message>
         <source>You do not have exactly %1 atoms marked.</source>
@@ -200,15 +200,15 @@
     </message>
     <message>
         <source>Your shots decide the field: only one way of hiding %1 fits them all.</source>
-        <translation>Deine Schüsse entscheiden das Feld: Nur eine Art, %1 zu verstecken, passt zu allen.</translation>
+        <translation>Deine Schüsse legen das Feld fest: Nur eine Art, %1 zu verstecken, passt zu allen.</translation>
     </message>
     <message>
         <source>Your shots do not decide the field yet: more than one way of hiding %1 fits them all.</source>
-        <translation>Deine Schüsse entscheiden das Feld noch nicht: Mehr als eine Art, %1 zu verstecken, passt zu allen.</translation>
+        <translation>Deine Schüsse legen das Feld noch nicht fest: Mehr als eine Art, %1 zu verstecken, passt zu allen.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time whether your shots decide the field.</source>
-        <translation>Orbalux konnte nicht rechtzeitig herausfinden, ob deine Schüsse das Feld entscheiden.</translation>
+        <translation>Orbalux konnte nicht rechtzeitig herausfinden, ob deine Schüsse das Feld festlegen.</translation>
     </message>
     <message>
         <source>Your marks agree with every shot on the board.</source>

@@ -200,15 +200,15 @@
     </message>
     <message>
         <source>Your shots decide the field: only one way of hiding %1 fits them all.</source>
-        <translation>Tus disparos deciden el campo: solo una forma de esconder %1 encaja con todos.</translation>
+        <translation>Tus disparos determinan el campo: solo una forma de esconder %1 encaja con todos.</translation>
     </message>
     <message>
         <source>Your shots do not decide the field yet: more than one way of hiding %1 fits them all.</source>
-        <translation>Tus disparos aún no deciden el campo: más de una forma de esconder %1 encaja con todos.</translation>
+        <translation>Tus disparos aún no determinan el campo: más de una forma de esconder %1 encaja con todos.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time whether your shots decide the field.</source>
-        <translation>Orbalux no ha podido averiguar a tiempo si tus disparos deciden el campo.</translation>
+        <translation>Orbalux no ha podido averiguar a tiempo si tus disparos determinan el campo.</translation>
     </message>
     <message>
         <source>Your marks agree with every shot on the board.</source>

@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>Bad #1</source>
-        <translation>Raté n°1</translation>
+        <translation>Erreur n°1</translation>
     </message>
     <message>
         <source>Bad #2</source>
-        <translation>Raté n°2</translation>
+        <translation>Erreur n°2</translation>
     </message>
     <message>
         <source>You do not have exactly %1 atoms marked.</source>
@@ -200,15 +200,15 @@
     </message>
     <message>
         <source>Your shots decide the field: only one way of hiding %1 fits them all.</source>
-        <translation>Vos tirs décident la grille&#xa0;: une seule façon de cacher %1 les explique tous.</translation>
+        <translation>Vos tirs suffisent à déterminer la grille&#xa0;: une seule façon de cacher %1 les explique tous.</translation>
     </message>
     <message>
         <source>Your shots do not decide the field yet: more than one way of hiding %1 fits them all.</source>
-        <translation>Vos tirs ne décident pas encore la grille&#xa0;: plus d’une façon de cacher %1 les explique tous.</translation>
+        <translation>Vos tirs ne suffisent pas encore à déterminer la grille&#xa0;: plus d’une façon de cacher %1 les explique tous.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time whether your shots decide the field.</source>
-        <translation>Orbalux n’a pas pu établir à temps si vos tirs décident la grille.</translation>
+        <translation>Orbalux n’a pas pu établir à temps si vos tirs suffisent à déterminer la grille.</translation>
     </message>
     <message>
         <source>Your marks agree with every shot on the board.</source>
