@@ -18,18 +18,25 @@ play() {
     what=$1 menus=$2 pattern=$3
     shift 3
     echo "$what:"
+    # Listening before the game starts, so the game knows of the listener from its first moment.
+    "$here/read-words.py" announcement "$pattern" >"$work/heard" 2>"$work/listening" &
+    listener=$!
+    for _ in $(seq 50); do grep -q listening "$work/listening" && break; sleep 0.1; done
     start_in "$work" env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "$@" "$program"
     window=$(wait_for_window '^Orbalux$')
-    [ -n "$window" ] || { fail "$what: no game window"; end_started_game; return; }
+    [ -n "$window" ] || { fail "$what: no game window"; kill $listener; end_started_game; return; }
     "$here/read-words.py" menus >"$work/menus" || true
     shown=$(paste -sd '|' "$work/menus")
     echo "  menus: $shown"
     [ "$shown" = "$menus" ] || fail "$what: the menus read $shown, not $menus"
-    "$here/read-words.py" announcement "$pattern" >"$work/heard" 2>"$work/listening" &
-    listener=$!
-    for _ in $(seq 50); do grep -q listening "$work/listening" && break; sleep 0.1; done
     xdotool windowfocus --sync "$window"
     xdotool key Right space
+    # R says the last announcement again, should the first have gone by unheard.
+    for _ in $(seq 10); do
+        kill -0 $listener 2>/dev/null || break
+        sleep 1
+        xdotool key r
+    done
     wait $listener || fail "$what: the shot was announced as: $(cat "$work/heard")"
     echo "  heard: $(cat "$work/heard")"
     end_started_game

@@ -4,7 +4,7 @@
 Usage: read-words.py menus
            prints the names of the menu bar's menus, one a line (waits up to ten seconds)
        read-words.py announcement PATTERN
-           waits up to ten seconds for an announcement whose text matches the regular
+           waits up to thirty seconds for an announcement whose text matches the regular
            expression PATTERN and prints it; prints the last one heard when none matches
 """
 
@@ -65,7 +65,7 @@ def announcement(pattern):
     listener.register("object:state-changed:showing")
     listener.register("object:property-change:accessible-name")
     print("listening", file=sys.stderr, flush=True)
-    GLib.timeout_add_seconds(10, loop.quit)
+    GLib.timeout_add_seconds(30, loop.quit)
     loop.run()
     print(heard[-1] if heard else "FAIL: no announcement heard")
     return 0 if heard and re.search(pattern, heard[-1]) else 1
