@@ -153,6 +153,28 @@ TEST(DeductionWorker, EndingMidJobCancelsItAndWaitsForIt)
     EXPECT_TRUE(wasCancelled);
 }
 
+// Jobs and cancels in quick succession, so that the owner's calls meet the worker's thread at
+// every point of its loop: what a race detector needs to see to find a missing lock.
+TEST(DeductionWorker, JobsAndCancelsInQuickSuccessionEndWithTheLatestJobRun)
+{
+    std::atomic<int> ran{0};
+    std::promise<void> last;
+    // Last, so it ends before anything its jobs touch.
+    DeductionWorker worker;
+    for (int round = 0; round < 2000; ++round) {
+        worker.run([&](CancellableBudget& budget) {
+            for (int step = 0; step < 100 && budget.allowsStep(); ++step) {
+            }
+            ++ran;
+        }, kForever);
+        if (round % 3 == 0)
+            worker.cancel();
+    }
+    worker.run([&](CancellableBudget&) { last.set_value(); }, kForever);
+    last.get_future().wait();
+    EXPECT_LE(ran.load(), 2000);
+}
+
 TEST(DeductionWorker, AWorkerNeverAskedEndsAtOnce)
 {
     const DeductionWorker worker;
