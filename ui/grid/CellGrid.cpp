@@ -48,10 +48,11 @@ void drawFrame(QPainter& painter, const QRect& rect, int width, const QColor& co
 }
 
 // A proven atom is a dark disc, like the atom it must be, with the text drawn light on it; a
-// proven empty cell is a lattice of small dots, like nothing else on the board, that the field's
-// colour and a mark's "O" both show through. Shapes rather than colours, so they read in grey too.
+// proven empty cell is a square ring of eight small grey dots, like nothing else on the board,
+// whose middle is left free so that a mark's "O" stands clear in it. Shapes rather than colours,
+// so they read in grey too.
 const QColor kProvenAtom(0x20, 0x20, 0x20);
-const QColor kProvenEmpty(0x50, 0x50, 0x50);
+const QColor kProvenEmpty(0x70, 0x70, 0x70);
 constexpr qreal kDiscShare = 0.72;
 constexpr qreal kDotShare = 0.11;
 constexpr int kDotsPerSide = 3;
@@ -71,6 +72,8 @@ void paintProvenEmpty(QPainter& painter, const QRectF& rect)
     painter.setBrush(kProvenEmpty);
     for (int row = 0; row < kDotsPerSide; ++row) {
         for (int column = 0; column < kDotsPerSide; ++column) {
+            if (row == kDotsPerSide / 2 && column == kDotsPerSide / 2)
+                continue;
             // At a sixth, a half and five sixths of the way across and down.
             const QPointF centre(rect.left() + rect.width() * (2 * column + 1) / (2 * kDotsPerSide),
                 rect.top() + rect.height() * (2 * row + 1) / (2 * kDotsPerSide));

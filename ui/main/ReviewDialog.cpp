@@ -13,7 +13,7 @@ namespace orbalux {
 namespace {
 
 // Wide enough for most lines unwrapped, tall enough for the four with a wrapped one or two.
-constexpr int kWidthInAverageCharacters = 72;
+constexpr int kWidthInAverageCharacters = 84;
 constexpr int kHeightInLines = 8;
 
 } // namespace
@@ -21,6 +21,7 @@ constexpr int kHeightInLines = 8;
 ReviewDialog::ReviewDialog(const QString& text, QWidget* parent) : QDialog(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(PlayerWords::reviewTitle());
     m_txtReview = new QPlainTextEdit(text, this);
     m_txtReview->setObjectName(QStringLiteral("txtReview"));
