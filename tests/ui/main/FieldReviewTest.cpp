@@ -3,6 +3,7 @@
 #include "MainWindowDriver.h"
 #include "PlatformFakes.h"
 
+#include <QAccessible>
 #include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
@@ -117,6 +118,24 @@ TEST_F(FieldReviewWindow, ShowsTheReviewOfTheFinishedGameAsReadOnlyTextThatEscap
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(dialog(), nullptr);
     }
+}
+
+// A screen reader finds the text by the dialog's title and reads it whole, line by line.
+TEST_F(FieldReviewWindow, ScreenReadersReadTheReviewAsNamedText)
+{
+    playToTheEnd();
+    reviewItem().trigger();
+    ASSERT_TRUE(dialogShown());
+    auto* text = dialog()->findChild<QPlainTextEdit*>(QStringLiteral("txtReview"));
+    QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(text);
+    ASSERT_TRUE(readable);
+    EXPECT_EQ(readable->text(QAccessible::Name), PlayerWords::reviewTitle());
+    EXPECT_TRUE(readable->state().readOnly);
+    EXPECT_TRUE(readable->state().focusable);
+    QAccessibleTextInterface* lines = readable->textInterface();
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->text(0, lines->characterCount()), dialog()->text());
+    dialog()->close();
 }
 
 TEST_F(FieldReviewWindow, ThePointerIsBusyWhileTheReviewIsWorkedOutAndTheWindowKeepsAnswering)
