@@ -129,6 +129,7 @@ QString decisionLine(const FieldReview& review, int atoms)
     switch (review.decision) {
     case FieldReview::Decision::BeforeFirstShot: return PlayerWords::tr("The field was decided before your first shot.");
     case FieldReview::Decision::AtShot:
+        //: %1 counts the shots in firing order, from 1.
         return PlayerWords::tr("Your shots decided the field with shot %1.").arg(review.decidingShot);
     case FieldReview::Decision::Never:
         return PlayerWords::tr("Your shots did not decide the field: more than one way of hiding %1 fits them all.")
@@ -144,6 +145,7 @@ QString newsLine(const FieldReview& review, const Board& board)
         return PlayerWords::tr("Orbalux could not work out in time which of your shots told you something new.");
     if (review.toldNothingNew.empty())
         return PlayerWords::tr("Every shot told you something new.");
+    //: %1 lists border cells as the announcements name them, "left 4, top 7".
     return PlayerWords::tr("Shots that told you nothing new: %1.").arg(placeList(board, review.toldNothingNew));
 }
 
@@ -152,6 +154,7 @@ QString parLine(const FieldReview& review, const Board& board, int atoms)
     const QString points = QString::number(review.parPoints);
     switch (review.par) {
     case FieldReview::Par::Found:
+        //: %1 is a number of points; %2 lists border cells, "top 2, right 5".
         return PlayerWords::tr("The fewest points that decide this field: %1, firing from %2.")
             .arg(points, placeList(board, review.parEntries));
     case FieldReview::Par::Impossible:
@@ -388,6 +391,7 @@ QString PlayerWords::reviewTitle()
 QString PlayerWords::review(const FieldReview& review, const Board& board, int score, int atoms)
 {
     const QStringList lines{
+        //: %1 is "1 shot" or "3 shots", %2 "1 point" or "4 points".
         tr("You fired %1 for %2.").arg(shotCount(review.shots), pointCount(score)),
         decisionLine(review, atoms),
         newsLine(review, board),
