@@ -137,7 +137,7 @@ constexpr int kPatience = 30000;
 // within the cap they are as exact as ever, and past it they say what they could not settle.
 constexpr std::int64_t kProofSteps = 50'000;
 constexpr std::int64_t kReviewSteps = 100'000;
-constexpr std::int64_t kSolverSteps = 3'000'000;
+constexpr std::int64_t kSolverSteps = 500'000;
 
 class CappedBudget : public SearchBudget {
 public:
