@@ -10,12 +10,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace orbalux::bench {
@@ -26,7 +29,8 @@ constexpr int kAtoms = 15;
 // The real main window with the game's own random source and clock, shown offscreen, with a
 // game of the benchmark's size running, set up through the settings dialog as a player would.
 struct Game {
-    explicit Game(int gridSize, bool trace, int atoms = kAtoms)
+    explicit Game(int gridSize, bool trace, int atoms = kAtoms, FieldQuestions questions = {})
+        : window({messenger, random, clock, platform.services(), {ORBALUX_ASSET_DIR}, std::move(questions)})
     {
         if (!window.startedUp())
             return;
@@ -60,7 +64,7 @@ struct Game {
     ClockSeededRandom random;
     TimeOfDayClock clock;
     SystemPlatform platform;
-    frmMain window{{messenger, random, clock, platform.services(), {ORBALUX_ASSET_DIR}}};
+    frmMain window;
 };
 
 // Reports a game that did not start instead of timing it; true when it started.
@@ -150,6 +154,73 @@ void BM_BoardRepaint(benchmark::State& bench)
         game.grid().repaint();
 }
 BENCHMARK(BM_BoardRepaint)->DenseRange(kMinGridSize, kMaxGridSize)->Unit(benchmark::kMicrosecond);
+
+// Counts the paints of one widget, so a click can be timed until the board shows it.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+    int paints = 0;
+};
+
+// A proof that takes its whole budget, as the slowest 15 by 15 fields do, keeping its core busy.
+FieldQuestions slowestProof()
+{
+    FieldQuestions questions;
+    questions.prove = [](const orbalux::Game&, SearchBudget& budget) {
+        while (budget.allowsStep()) {
+        }
+        return FieldProof{};
+    };
+    return questions;
+}
+
+// With Show What My Shots Prove ticked on 15 by 15 with 15 atoms, a click on each border cell in
+// turn, posted to the event loop as the window system would, until the board's paint: the
+// event loop's delay while the proof of the shot before is worked out. Each shot cancels that
+// proof and starts another. Argument 0 asks the engine, 1 a proof that uses its whole budget.
+void BM_BorderClickDrawnWhileProving(benchmark::State& bench)
+{
+    Game game(kMaxGridSize, false, kAtoms, bench.range(0) == 0 ? FieldQuestions{} : slowestProof());
+    if (!started(bench, game))
+        return;
+    game.window.findChild<QAction*>(QStringLiteral("mnShowProof"))->setChecked(true);
+    game.settle();
+    CellGrid& grid = game.grid();
+    PaintCounter painted(grid);
+    const std::vector<CellPos> entries = entryCells(kMaxGridSize);
+    std::vector<double> delays;
+    std::size_t next = 0;
+    for (auto _ : bench) {
+        const QPointF point = grid.cellRect(entries[next].row, entries[next].column).center();
+        next = next + 1 == entries.size() ? 0 : next + 1;
+        const int paintsBefore = painted.paints;
+        QElapsedTimer clock;
+        clock.start();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(&grid, new QMouseEvent(type, point, grid.mapToGlobal(point), Qt::LeftButton,
+                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
+        }
+        while (painted.paints == paintsBefore)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const double seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+        bench.SetIterationTime(seconds);
+        delays.push_back(seconds * 1e3);
+    }
+    std::sort(delays.begin(), delays.end());
+    if (!delays.empty()) {
+        bench.counters["median_ms"] = delays[delays.size() / 2];
+        bench.counters["p99_ms"] = delays[delays.size() * 99 / 100];
+        bench.counters["max_ms"] = delays.back();
+    }
+    countMessages(bench, game);
+}
+BENCHMARK(BM_BorderClickDrawnWhileProving)->Arg(0)->Arg(1)->UseManualTime()->Iterations(300)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orbalux::bench

@@ -1,8 +1,8 @@
 #!/bin/sh
-# Installs what is missing, builds what changed, and runs the tests in four builds: the whole
+# Installs what is missing, builds what changed, and runs the tests in five builds: the whole
 # suite in the normal build and again under AddressSanitizer and UndefinedBehaviorSanitizer
-# (halting on the first error); the engine and the platform with their tests built by Clang,
-# and cross-built for Windows and run under Wine. Every build treats warnings as errors. Fails
+# (halting on the first error); the engine's tests under ThreadSanitizer; the engine and the
+# platform with their tests built by Clang, and cross-built for Windows and run under Wine. Every build treats warnings as errors. Fails
 # as soon as any build or any run fails, and says how long each step took.
 set -eu
 cd "$(dirname "$0")/.."
@@ -45,6 +45,17 @@ sanitized_build() {
     unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 }
 
+# The worker and the engine it runs, under ThreadSanitizer: every engine test, the worker's among
+# them, halting on the first race it reports.
+thread_sanitized_build() {
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher -DORBALUX_WERROR=ON \
+        -DORBALUX_THREAD_SANITIZE=ON -DORBALUX_UI=OFF -DORBALUX_TESTS=ON -DORBALUX_BENCHMARKS=OFF >/dev/null
+    cmake --build build-tsan --target engine_tests
+    ctest --test-dir build-tsan/tests/engine --output-on-failure --timeout 300
+    unset TSAN_OPTIONS
+}
+
 # Another compiler's warnings and its reading of the standard, on the code without windows.
 clang_build() {
     cmake -S . -B build-clang -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release $launcher \
@@ -65,6 +76,7 @@ windows_build() {
 
 step "Normal build (GCC, build/): every test" normal_build
 step "Sanitizer build (GCC, ASan and UBSan, build-asan/): every test" sanitized_build
+step "Thread sanitizer build (GCC, TSan, build-tsan/): engine_tests" thread_sanitized_build
 step "Clang build (engine and platform, build-clang/): engine_tests, platform_tests" clang_build
 step "Windows build (MinGW-w64, build-windows/) under Wine: engine_tests, platform_tests" windows_build
-printf '\n===== All four builds passed in %d s\n' $(($(date +%s) - checked))
+printf '\n===== All five builds passed in %d s\n' $(($(date +%s) - checked))

@@ -4,13 +4,20 @@
 #include "deduce/DecidableDeal.h"
 #include "deduce/DeductionSolver.h"
 #include "deduce/StepBudget.h"
+#include "game/BorderCell.h"
 #include "game/DeflectionLetter.h"
+#include "grid/Announcer.h"
+#include "main/ReviewDialog.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QDeadlineTimer>
+#include <QStringList>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numeric>
 
 namespace orbalux::testing {
@@ -124,6 +131,57 @@ int key(CellPos pos)
     return pos.row * 32 + pos.column;
 }
 
+// Long enough for any answer the capped engine gives; the session fails only if none ever comes.
+constexpr int kPatience = 30000;
+// Thousands of games are played, so the engine's answers are capped in steps as well as time;
+// within the cap they are as exact as ever, and past it they say what they could not settle.
+constexpr std::int64_t kProofSteps = 50'000;
+constexpr std::int64_t kReviewSteps = 100'000;
+constexpr std::int64_t kSolverSteps = 500'000;
+
+class CappedBudget : public SearchBudget {
+public:
+    CappedBudget(SearchBudget& outer, std::int64_t steps) : m_outer(outer), m_steps(steps) {}
+    bool allowsStep() override { return m_steps.allowsStep() && m_outer.allowsStep(); }
+
+private:
+    SearchBudget& m_outer;
+    StepBudget m_steps;
+};
+
+// Waits for done without sleeping: the window's thread wakes as soon as the worker posts to it.
+bool waitUntil(const std::function<bool()>& done)
+{
+    const QDeadlineTimer patience(kPatience);
+    QTimer wake;
+    wake.start(kPatience);
+    while (!done() && !patience.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return done();
+}
+
+int cost(Outcome outcome)
+{
+    return outcome == Outcome::Deflection ? 2 : 1;
+}
+
+// The line of review at index, for a review of n shots on board.
+QString reviewLine(const FieldReview& review, const Board& board, int index, int score = 0, int atoms = 0)
+{
+    return PlayerWords::review(review, board, score, atoms).split(QLatin1Char('\n')).value(index);
+}
+
+// What line says in place of the sample's list of places, when it is worded as sample is.
+std::optional<QString> listIn(const QString& line, const QString& sample, const QString& samplePlaces)
+{
+    const auto at = sample.indexOf(samplePlaces);
+    const QString before = sample.left(at);
+    const QString after = sample.mid(at + samplePlaces.size());
+    if (at < 0 || !line.startsWith(before) || !line.endsWith(after) || line.size() < before.size() + after.size())
+        return std::nullopt;
+    return line.mid(before.size(), line.size() - before.size() - after.size());
+}
+
 } // namespace
 
 PlaySession::PlaySession(std::uint32_t seed)
@@ -174,11 +232,14 @@ void PlaySession::deal(const GameSettings& settings)
 void PlaySession::click(CellPos pos)
 {
     const WindowView before = view();
+    const QString said = m_window.findChild<Announcer*>()->text();
     if (before.placeOf(pos) == Place::Outside)
         m_play.reportClick(pos.row, pos.column);
     else
         m_play.click(pos.row, pos.column);
     checkClick(before, pos);
+    if (m_inGame && m_proofTicked && before.placeOf(pos) == Place::Border)
+        waitForProof(said);
     audit();
 }
 
@@ -186,6 +247,7 @@ void PlaySession::clickPoint(QPoint point)
 {
     const WindowView before = view();
     const CellPos target = m_play.grid().cellAt(point);
+    const QString said = m_window.findChild<Announcer*>()->text();
     QTest::mouseClick(&m_play.grid(), Qt::LeftButton, Qt::NoModifier, point);
     if (before.placeOf(target) == Place::Outside) {
         expectMessages({}, {});
@@ -193,6 +255,8 @@ void PlaySession::clickPoint(QPoint point)
     } else {
         checkClick(before, target);
     }
+    if (m_inGame && m_proofTicked && before.placeOf(target) == Place::Border)
+        waitForProof(said);
     audit();
 }
 
@@ -243,9 +307,12 @@ void PlaySession::visitSettings(const SettingsChoices& choices, bool answer)
 void PlaySession::pressSolved()
 {
     const WindowView before = view();
+    const bool wasInGame = m_inGame;
     m_play.press("cmdSolved");
     checkSolved(before);
     audit();
+    if (wasInGame && !m_inGame)
+        review();
 }
 
 void PlaySession::letTimePass(int seconds)
@@ -327,6 +394,216 @@ void PlaySession::toggleDecidableDeals()
     expectMessages({}, {});
     checkUntouched(before);
     audit();
+}
+
+FieldQuestions PlaySession::questions()
+{
+    FieldQuestions asked;
+    asked.prove = [](const Game& game, SearchBudget& budget) {
+        CappedBudget capped(budget, kProofSteps);
+        return proveField(game, capped);
+    };
+    asked.review = [](const Game& game, SearchBudget& budget) {
+        CappedBudget capped(budget, kReviewSteps);
+        return reviewGame(game, capped);
+    };
+    return asked;
+}
+
+void PlaySession::toggleProof()
+{
+    const WindowView before = view();
+    m_proofTicked = !m_proofTicked;
+    m_play.trigger("mnShowProof");
+    if (m_play.child<QAction>("mnShowProof")->isChecked() != m_proofTicked)
+        fail("the Show What My Shots Prove tick did not follow the click");
+    QCoreApplication::processEvents();
+    expectMessages({}, {});
+    checkUntouched(before);
+    audit();
+}
+
+// After a shot with the proof ticked, its announcement waits for the proof; once it is said,
+// the proof is on the board.
+void PlaySession::waitForProof(const QString& saidBefore)
+{
+    const auto* announcer = m_window.findChild<Announcer*>();
+    if (!waitUntil([&] { return announcer->text() != saidBefore; }))
+        fail("the shot was never announced with its proof");
+}
+
+// Every label the board shows must hold for the atoms dealt, whatever else the proof left open.
+void PlaySession::checkProof()
+{
+    if (m_play.child<QAction>("mnShowProof")->isChecked() != m_proofTicked)
+        fail("the Show What My Shots Prove tick changed by itself");
+    const int side = m_play.grid().rows();
+    for (std::int16_t row = 1; row + 1 < side; ++row) {
+        for (std::int16_t column = 1; column + 1 < side; ++column) {
+            const CellLook& look = m_play.cell(row, column);
+            if (look.proven == Proven::No)
+                continue;
+            const bool atom = look.proven == Proven::Atom;
+            if (!m_inGame || !m_proofTicked)
+                fail("the board shows a proof at " + at({row, column}) + " with no game or the item unticked");
+            if (atom != m_atoms.hasAtom(row, column))
+                fail(std::string("the board shows a proven ") + (atom ? "atom" : "empty cell") + " at " + at({row, column}));
+            if (!look.description.endsWith(atom ? PlayerWords::provenAtom() : PlayerWords::provenEmpty()))
+                fail("the proven cell " + at({row, column}) + " is described as " + look.description.toStdString());
+        }
+    }
+}
+
+void PlaySession::review()
+{
+    auto* item = m_play.child<QAction>("mnReview");
+    if (!item->isEnabled())
+        return fail("Review This Field is not offered after Solved!");
+    item->trigger();
+    ReviewDialog* dialog = nullptr;
+    const bool shown = waitUntil([&] {
+        dialog = m_window.findChild<ReviewDialog*>();
+        return dialog && dialog->isVisible();
+    });
+    if (!shown)
+        return fail("the review never came");
+    checkReview(dialog->text().split(QLatin1Char('\n')));
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (m_window.findChild<ReviewDialog*>())
+        fail("Escape left the review open");
+    if (m_window.cursor().shape() != Qt::ArrowCursor)
+        fail("the pointer stayed busy after the review");
+}
+
+// The border cells that list names, in its order, or a problem for a name no border cell has.
+std::vector<CellPos> PlaySession::placesIn(const QString& list)
+{
+    const Board board(static_cast<std::int16_t>(m_play.grid().rows() - 2), false);
+    std::vector<CellPos> places;
+    for (const QString& name : list.split(QStringLiteral(", "))) {
+        const auto count = BorderCell::count(board.fieldSize());
+        int number = 1;
+        while (number <= count && PlayerWords::cellPlace(board, BorderCell::at(board.fieldSize(), number)) != name)
+            ++number;
+        if (number > count) {
+            fail("the review names \"" + name.toStdString() + "\" as a border cell");
+            return {};
+        }
+        places.push_back(BorderCell::at(board.fieldSize(), number));
+    }
+    return places;
+}
+
+void PlaySession::checkReview(const QStringList& lines)
+{
+    const Board board(static_cast<std::int16_t>(m_play.grid().rows() - 2), false);
+    const int atoms = m_atoms.count();
+    if (lines.size() != 4)
+        return fail("the review has " + std::to_string(lines.size()) + " lines");
+    FieldReview review;
+    review.shots = static_cast<int>(m_fired.size());
+    if (lines[0] != reviewLine(review, board, 0, view().score.toInt(), atoms))
+        fail("the review begins \"" + lines[0].toStdString() + "\"");
+    bool decisionKnown = false;
+    for (const auto decision : {FieldReview::Decision::BeforeFirstShot, FieldReview::Decision::Never, FieldReview::Decision::Unknown}) {
+        review.decision = decision;
+        decisionKnown = decisionKnown || lines[1] == reviewLine(review, board, 1, 0, atoms);
+    }
+    review.decision = FieldReview::Decision::AtShot;
+    for (review.decidingShot = 1; review.decidingShot <= review.shots; ++review.decidingShot)
+        decisionKnown = decisionKnown || lines[1] == reviewLine(review, board, 1, 0, atoms);
+    if (!decisionKnown)
+        fail("the review's second line is \"" + lines[1].toStdString() + "\"");
+    checkNews(lines[2]);
+    checkPar(lines[3]);
+}
+
+// The shots that told nothing new are shots fired, in firing order.
+void PlaySession::checkNews(const QString& line)
+{
+    const Board board(static_cast<std::int16_t>(m_play.grid().rows() - 2), false);
+    FieldReview review;
+    if (line == reviewLine(review, board, 2))
+        return;
+    review.informationKnown = true;
+    if (line == reviewLine(review, board, 2))
+        return;
+    review.toldNothingNew = {BorderCell::at(board.fieldSize(), 1)};
+    const std::optional<QString> list = listIn(line, reviewLine(review, board, 2),
+        PlayerWords::cellPlace(board, review.toldNothingNew[0]));
+    if (!list)
+        return fail("the review's third line is \"" + line.toStdString() + "\"");
+    std::size_t next = 0;
+    for (const CellPos place : placesIn(*list)) {
+        while (next < m_fired.size() && !(m_fired[next] == place))
+            ++next;
+        if (next++ >= m_fired.size())
+            return fail("the review lists " + at(place) + " among the shots that told nothing new, out of order or never fired");
+    }
+}
+
+// The cheapest set the review names must, fired on the atoms dealt, cost what it says, agree with
+// the board, and leave the solver one layout.
+void PlaySession::checkPar(const QString& line)
+{
+    const Board board(static_cast<std::int16_t>(m_play.grid().rows() - 2), false);
+    const std::int16_t n = board.fieldSize();
+    const int atoms = m_atoms.count();
+    FieldReview review;
+    if (line == reviewLine(review, board, 3, 0, atoms))
+        return;
+    review.par = FieldReview::Par::Impossible;
+    if (line == reviewLine(review, board, 3, 0, atoms)) {
+        StepBudget budget(kSolverSteps);
+        if (deduceField(n, atoms, observeEveryBorderCell(m_atoms, n), budget).verdict == Verdict::Unique)
+            fail("the review finds no deciding shots though every border cell decides the field");
+        return;
+    }
+    // The number and the places of a sample line mark where they stand in any other.
+    std::optional<std::pair<int, std::vector<CellPos>>> par;
+    for (const auto kind : {FieldReview::Par::Found, FieldReview::Par::BestSoFar}) {
+        review.par = kind;
+        review.parPoints = 7777;
+        review.parEntries = {BorderCell::at(n, 1)};
+        const QString sample = reviewLine(review, board, 3, 0, atoms);
+        const QString place = PlayerWords::cellPlace(board, review.parEntries[0]);
+        const auto number = sample.indexOf(QStringLiteral("7777"));
+        const auto named = sample.indexOf(place, number);
+        const QString between = sample.mid(number + 4, named - number - 4);
+        const std::optional<QString> rest = listIn(line, sample, sample.mid(number, named + place.size() - number));
+        const auto split = rest ? rest->indexOf(between) : -1;
+        bool isNumber = false;
+        const int points = split > 0 ? rest->left(split).toInt(&isNumber) : 0;
+        if (isNumber)
+            par = std::pair(points, placesIn(rest->mid(split + between.size())));
+    }
+    if (!par)
+        return fail("the review's fourth line is \"" + line.toStdString() + "\"");
+    std::vector<Observation> shots;
+    int points = 0;
+    int lastNumber = 0;
+    for (const CellPos entry : par->second) {
+        const LaserWalk walk = TraceLaser(m_atoms, n, entry);
+        shots.push_back({entry, walk.outcome, walk.finalCell});
+        points += cost(walk.outcome);
+        const int number = BorderCell::numberOf(n, entry);
+        if (number <= lastNumber)
+            fail("the review's deciding shots are not in border-number order at " + at(entry));
+        if (walk.outcome == Outcome::Deflection && BorderCell::numberOf(n, walk.finalCell) < number)
+            fail("the review names the deflection from " + at(entry) + " by its higher-numbered end");
+        const auto seen = m_seen.find(key(entry));
+        const QString kind = walk.outcome == Outcome::Hit ? "H" : walk.outcome == Outcome::Reflection ? "R" : "D";
+        if (seen != m_seen.end() && seen->second.kind != kind)
+            fail("the review's shot from " + at(entry) + " would not give what the board shows");
+        lastNumber = number;
+    }
+    if (points != par->first)
+        fail("the review's deciding shots cost " + std::to_string(points) + ", not " + std::to_string(par->first));
+    StepBudget budget(kSolverSteps);
+    const Verdict verdict = deduceField(n, atoms, shots, budget).verdict;
+    if (verdict != Verdict::Unique && verdict != Verdict::Unknown)
+        fail("the review's deciding shots do not decide the field");
 }
 
 void PlaySession::checkClick(const WindowView& before, CellPos pos)
@@ -417,6 +694,7 @@ void PlaySession::checkShotAgainstTheAtoms(const WindowView& now, CellPos pos, c
 // A deflection's exit, fired from, must come out at the entry.
 void PlaySession::rememberShot(CellPos pos, const Seen& seen)
 {
+    m_fired.push_back(pos);
     m_seen[key(pos)] = seen;
     if (seen.exit)
         m_seen[key(*seen.exit)] = Seen{seen.kind, pos};
@@ -456,6 +734,7 @@ void PlaySession::checkNewGame(const WindowView& before)
     m_inGame = true;
     m_secondsPlayed = 0;
     m_seen.clear();
+    m_fired.clear();
     const WindowView now = view();
     if (now.side != m_dealtFor.GridSize + 2 || now.atomsInGame != QString::number(m_dealtFor.AtomCount))
         fail("the new game is not laid out for the settings the dialog shows");
@@ -493,6 +772,9 @@ void PlaySession::expectMessages(const std::vector<std::string>& shown, const st
 
 void PlaySession::audit()
 {
+    checkProof();
+    if (m_play.child<QAction>("mnReview")->isEnabled() == m_inGame)
+        fail("Review This Field is offered during a game or not after one");
     for (const std::string& problem : auditView(view(), m_atoms, !m_inGame))
         fail(problem);
     if (!m_window.isVisible())

@@ -61,6 +61,8 @@ public:
     void askWhetherShotsAreEnough();
     void checkMyMarks();
     void toggleDecidableDeals();
+    /** Deduce > Show What My Shots Prove, ticked or unticked. */
+    void toggleProof();
 
     WindowView view() const { return WindowView::of(m_play); }
     QSize gridSize() const { return m_play.grid().size(); }
@@ -90,6 +92,14 @@ private:
     void audit();
     void fail(const std::string& what);
     bool dealFirstGame();
+    FieldQuestions questions();
+    void waitForProof(const QString& saidBefore);
+    void checkProof();
+    void review();
+    void checkReview(const QStringList& lines);
+    void checkNews(const QString& line);
+    void checkPar(const QString& line);
+    std::vector<CellPos> placesIn(const QString& list);
 
     ScriptedMessenger m_messenger;
     SequenceRandom m_random;
@@ -107,9 +117,12 @@ private:
     std::size_t m_shownSeen = 0;
     std::size_t m_askedSeen = 0;
     std::vector<std::string> m_problems;
+    bool m_proofTicked = false;
+    // Every shot of the game in progress or just ended, in firing order.
+    std::vector<CellPos> m_fired;
     // Made last, once the session has chosen the first game's atoms: the window starts it at once.
     bool m_firstDealt = dealFirstGame();
-    frmMain m_window{{m_messenger, m_random, m_clock, m_platform.services(), assetFolders()}};
+    frmMain m_window{{m_messenger, m_random, m_clock, m_platform.services(), assetFolders(), questions()}};
     MainWindowDriver m_play{m_window, m_messenger, m_random};
 };
 

@@ -185,13 +185,16 @@ void look(Play& play)
 
 void deduce(Play& play)
 {
-    switch (play.number(0, 2)) {
+    switch (play.number(0, 3)) {
     case 0:
         play.log.push_back("Deduce: Are My Shots Enough?");
         return play.session.askWhetherShotsAreEnough();
     case 1:
         play.log.push_back("Deduce: Check My Marks");
         return play.session.checkMyMarks();
+    case 2:
+        play.log.push_back("Deduce: Show What My Shots Prove");
+        return play.session.toggleProof();
     default:
         play.log.push_back("Deduce: Deal Only Decidable Fields");
         return play.session.toggleDecidableDeals();

@@ -1,5 +1,6 @@
 #include "WindowView.h"
 
+#include "common/PlayerWords.h"
 #include "game/DeflectionLetter.h"
 #include "game/Game.h"
 
@@ -117,13 +118,26 @@ void auditCounters(Problems& problems, const WindowView& view, const AtomLayout&
 
 } // namespace
 
+// The proof comes from another thread whenever it is ready, so a view leaves it out; the session
+// checks it apart, against the atoms.
+CellLook withoutProof(CellLook look)
+{
+    const QString ending = look.proven == Proven::Atom ? PlayerWords::provenAtom()
+        : look.proven == Proven::Empty                 ? PlayerWords::provenEmpty()
+                                                       : QString();
+    if (!ending.isEmpty() && look.description.endsWith(ending))
+        look.description.chop(ending.size());
+    look.proven = Proven::No;
+    return look;
+}
+
 WindowView WindowView::of(const MainWindowDriver& play)
 {
     WindowView view;
     view.side = play.grid().rows();
     for (int row = 0; row < view.side; ++row) {
         for (int column = 0; column < view.side; ++column)
-            view.cells.push_back(play.cell(row, column));
+            view.cells.push_back(withoutProof(play.cell(row, column)));
     }
     view.marked = play.label("lblAtoms");
     view.atomsInGame = play.label("lblAtomsInGame");

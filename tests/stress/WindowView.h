@@ -48,4 +48,7 @@ std::vector<std::string> auditView(const WindowView& view, const AtomLayout& ato
 
 std::string at(CellPos pos);
 
+/** look as it would be without what the shots prove: no shape, no ", proven ..." at its end. */
+CellLook withoutProof(CellLook look);
+
 } // namespace orbalux::testing

@@ -3,6 +3,8 @@
 #include "game/BorderCell.h"
 #include "game/DeflectionLetter.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace orbalux {
@@ -96,6 +98,74 @@ QString atomCount(int n)
 QString markCount(int n)
 {
     return n == 1 ? PlayerWords::tr("%1 mark").arg(n) : PlayerWords::tr("%1 marks").arg(n);
+}
+
+QString shotCount(int n)
+{
+    return n == 1 ? PlayerWords::tr("%1 shot").arg(n) : PlayerWords::tr("%1 shots").arg(n);
+}
+
+QString pointCount(int n)
+{
+    return n == 1 ? PlayerWords::tr("%1 point").arg(n) : PlayerWords::tr("%1 points").arg(n);
+}
+
+QString emptyCellCount(int n)
+{
+    return n == 1 ? PlayerWords::tr("%1 empty cell").arg(n) : PlayerWords::tr("%1 empty cells").arg(n);
+}
+
+// Border cells as the announcements name them, in the order given.
+QString placeList(const Board& board, const std::vector<CellPos>& cells)
+{
+    QStringList places;
+    for (const CellPos cell : cells)
+        places << PlayerWords::cellPlace(board, cell);
+    return places.join(QStringLiteral(", "));
+}
+
+QString decisionLine(const FieldReview& review, int atoms)
+{
+    switch (review.decision) {
+    case FieldReview::Decision::BeforeFirstShot: return PlayerWords::tr("The field was decided before your first shot.");
+    case FieldReview::Decision::AtShot:
+        //: %1 counts the shots in firing order, from 1.
+        return PlayerWords::tr("Your shots decided the field with shot %1.").arg(review.decidingShot);
+    case FieldReview::Decision::Never:
+        return PlayerWords::tr("Your shots did not decide the field: more than one way of hiding %1 fits them all.")
+            .arg(atomCount(atoms));
+    case FieldReview::Decision::Unknown: break;
+    }
+    return PlayerWords::tr("Orbalux could not work out in time when your shots decided the field.");
+}
+
+QString newsLine(const FieldReview& review, const Board& board)
+{
+    if (!review.informationKnown)
+        return PlayerWords::tr("Orbalux could not work out in time which of your shots told you something new.");
+    if (review.toldNothingNew.empty())
+        return PlayerWords::tr("Every shot told you something new.");
+    //: %1 lists border cells as the announcements name them, "left 4, top 7".
+    return PlayerWords::tr("Shots that told you nothing new: %1.").arg(placeList(board, review.toldNothingNew));
+}
+
+QString parLine(const FieldReview& review, const Board& board, int atoms)
+{
+    const QString points = QString::number(review.parPoints);
+    switch (review.par) {
+    case FieldReview::Par::Found:
+        //: %1 is a number of points; %2 lists border cells, "top 2, right 5".
+        return PlayerWords::tr("The fewest points that decide this field: %1, firing from %2.")
+            .arg(points, placeList(board, review.parEntries));
+    case FieldReview::Par::Impossible:
+        return PlayerWords::tr("No choice of shots decides this field: firing from every border cell leaves more "
+                               "than one way of hiding %1.").arg(atomCount(atoms));
+    case FieldReview::Par::BestSoFar:
+        return PlayerWords::tr("Orbalux could not work out in time the fewest points that decide this field; "
+                               "the fewest found: %1, firing from %2.").arg(points, placeList(board, review.parEntries));
+    case FieldReview::Par::Unknown: break;
+    }
+    return PlayerWords::tr("Orbalux could not work out in time the fewest points that decide this field.");
 }
 
 QString outcomeWords(const Observation& shot, std::int16_t gridSize)
@@ -245,6 +315,12 @@ QString PlayerWords::shotAnnouncement(const Board& board, const ShotResult& shot
     return {};
 }
 
+QString PlayerWords::proofAnnouncement(const QString& shotAnnouncement, int provenAtoms, int provenEmpty)
+{
+    //: %1 is the shot's announcement; %2 and %3 count atoms and empty cells.
+    return tr("%1 Now proven: %2 and %3.").arg(shotAnnouncement, atomCount(provenAtoms), emptyCellCount(provenEmpty));
+}
+
 QString PlayerWords::markAnnouncement(const Board& board, const MarkResult& mark, std::int16_t atoms)
 {
     const QString place = cellPlace(board, mark.cell);
@@ -283,6 +359,45 @@ QString PlayerWords::cellDescription(const Board& board, CellPos pos)
     case CellKind::Outside: break;
     }
     return {};
+}
+
+QString PlayerWords::provenAtom()
+{
+    //: Ends a field cell's description for a screen reader.
+    return tr(", proven atom");
+}
+
+QString PlayerWords::provenEmpty()
+{
+    //: Ends a field cell's description for a screen reader.
+    return tr(", proven empty");
+}
+
+QString PlayerWords::showProofItem()
+{
+    return tr("Show What My Shots &Prove");
+}
+
+QString PlayerWords::reviewItem()
+{
+    return tr("&Review This Field...");
+}
+
+QString PlayerWords::reviewTitle()
+{
+    return tr("Review This Field");
+}
+
+QString PlayerWords::review(const FieldReview& review, const Board& board, int score, int atoms)
+{
+    const QStringList lines{
+        //: %1 is "1 shot" or "3 shots", %2 "1 point" or "4 points".
+        tr("You fired %1 for %2.").arg(shotCount(review.shots), pointCount(score)),
+        decisionLine(review, atoms),
+        newsLine(review, board),
+        parLine(review, board, atoms),
+    };
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace orbalux

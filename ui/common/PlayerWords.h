@@ -1,6 +1,7 @@
 #pragma once
 
 #include "deduce/DeductionSolver.h"
+#include "deduce/FieldReview.h"
 #include "deduce/MarksCheck.h"
 #include "game/Board.h"
 #include "game/ClickResult.h"
@@ -55,6 +56,11 @@ public:
 
     /** What the player hears after shot on board: "Deflection a: in at top 3, out at right 3. Score 2." */
     static QString shotAnnouncement(const Board& board, const ShotResult& shot, std::int16_t score);
+    /**
+     * What the player hears after a shot once its proof is ready: the shot's announcement, then
+     * how many atoms and empty cells the shots now prove.
+     */
+    static QString proofAnnouncement(const QString& shotAnnouncement, int provenAtoms, int provenEmpty);
     /** What the player hears after a click on a field cell: "Marked row 2, column 3. 1 of 5 marked." */
     static QString markAnnouncement(const Board& board, const MarkResult& mark, std::int16_t atoms);
     /** What the player hears when game starts or ends: the line under the buttons and the counters. */
@@ -70,6 +76,19 @@ public:
      * "top border 3, deflection a, comes out at right 3" or "row 2, column 3, marked". Empty off the board.
      */
     static QString cellDescription(const Board& board, CellPos pos);
+    /** The ends of a field cell's description when the shots prove it an atom, or empty. */
+    static QString provenAtom();
+    static QString provenEmpty();
+
+    /** The Deduce menu's items for the proof and the review, and the review's title. */
+    static QString showProofItem();
+    static QString reviewItem();
+    static QString reviewTitle();
+    /**
+     * The review of a finished game on board, one line each: the shots and score, when the field
+     * was decided, the shots that told nothing new, and the fewest points that decide it.
+     */
+    static QString review(const FieldReview& review, const Board& board, int score, int atoms);
 };
 
 } // namespace orbalux

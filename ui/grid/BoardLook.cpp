@@ -52,6 +52,12 @@ CellLook lookOf(const Board& board, CellPos pos, const QColor& field)
     return {};
 }
 
+void showProven(CellLook& look, Proven proven)
+{
+    look.proven = proven;
+    look.description += proven == Proven::Atom ? PlayerWords::provenAtom() : PlayerWords::provenEmpty();
+}
+
 } // namespace
 
 QColor shotColour(Outcome outcome)
@@ -84,6 +90,22 @@ std::vector<CellLook> looksOf(const Board& board)
     for (std::int16_t row = 0; row < board.side(); ++row) {
         for (std::int16_t column = 0; column < board.side(); ++column)
             looks.push_back(lookOf(board, {row, column}, field));
+    }
+    return looks;
+}
+
+std::vector<CellLook> looksOf(const Board& board, const FieldProof& proof)
+{
+    std::vector<CellLook> looks = looksOf(board);
+    const std::int16_t side = board.side();
+    for (std::int16_t row = 1; row + 1 < side; ++row) {
+        for (std::int16_t column = 1; column + 1 < side; ++column) {
+            CellLook& look = looks[static_cast<std::size_t>(row * side + column)];
+            if (proof.provenAtoms.hasAtom(row, column))
+                showProven(look, Proven::Atom);
+            else if (proof.provenEmpty.hasAtom(row, column))
+                showProven(look, Proven::Empty);
+        }
     }
     return looks;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deduce/FieldProof.h"
 #include "game/Board.h"
 #include "game/Outcome.h"
 #include "grid/CellLook.h"
@@ -20,5 +21,11 @@ QColor shotColour(Outcome outcome);
 
 /** Every cell of board, row by row. */
 std::vector<CellLook> looksOf(const Board& board);
+
+/**
+ * The same, with each field cell that proof settles shown as proven: its description ends with
+ * ", proven atom" or ", proven empty".
+ */
+std::vector<CellLook> looksOf(const Board& board, const FieldProof& proof);
 
 } // namespace orbalux

@@ -47,6 +47,55 @@ void drawFrame(QPainter& painter, const QRect& rect, int width, const QColor& co
     painter.fillRect(rect.right() - width + 1, rect.top(), width, rect.height(), colour);
 }
 
+// A proven atom is a dark disc, like the atom it must be, with the text drawn light on it; a
+// proven empty cell is a square ring of eight small grey dots, like nothing else on the board,
+// whose middle is left free so that a mark's "O" stands clear in it. Shapes rather than colours,
+// so they read in grey too.
+const QColor kProvenAtom(0x20, 0x20, 0x20);
+const QColor kProvenEmpty(0x70, 0x70, 0x70);
+constexpr qreal kDiscShare = 0.72;
+constexpr qreal kDotShare = 0.11;
+constexpr int kDotsPerSide = 3;
+
+void paintProvenAtom(QPainter& painter, const QRectF& rect)
+{
+    const qreal diameter = kDiscShare * std::min(rect.width(), rect.height());
+    QRectF disc(0, 0, diameter, diameter);
+    disc.moveCenter(rect.center());
+    painter.setBrush(kProvenAtom);
+    painter.drawEllipse(disc);
+}
+
+void paintProvenEmpty(QPainter& painter, const QRectF& rect)
+{
+    const qreal dot = std::max(kDotShare * std::min(rect.width(), rect.height()), 2.0);
+    painter.setBrush(kProvenEmpty);
+    for (int row = 0; row < kDotsPerSide; ++row) {
+        for (int column = 0; column < kDotsPerSide; ++column) {
+            if (row == kDotsPerSide / 2 && column == kDotsPerSide / 2)
+                continue;
+            // At a sixth, a half and five sixths of the way across and down.
+            const QPointF centre(rect.left() + rect.width() * (2 * column + 1) / (2 * kDotsPerSide),
+                rect.top() + rect.height() * (2 * row + 1) / (2 * kDotsPerSide));
+            painter.drawEllipse(centre, dot / 2, dot / 2);
+        }
+    }
+}
+
+void paintProven(QPainter& painter, const QRect& rect, Proven proven)
+{
+    if (proven == Proven::No)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    if (proven == Proven::Atom)
+        paintProvenAtom(painter, QRectF(rect));
+    else
+        paintProvenEmpty(painter, QRectF(rect));
+    painter.restore();
+}
+
 } // namespace
 
 CellGrid::CellGrid(QWidget* parent) : QWidget(parent)
@@ -266,12 +315,17 @@ void CellGrid::paintCell(QPainter& painter, const QRect& rect, const CellLook& c
         const QPixmap& picture = scaledPicture(cell.picture, (QSizeF(rect.size()) * ratio).toSize());
         painter.drawPixmap(QRectF(rect), picture, QRectF(picture.rect()));
     }
+    paintProven(painter, rect, cell.proven);
     if (cell.text.isEmpty())
         return;
+    const QPen pen = painter.pen();
+    if (cell.proven == Proven::Atom)
+        painter.setPen(Qt::white);
     if (cell.centred)
         painter.drawText(rect, Qt::AlignCenter, cell.text);
     else
         painter.drawText(rect.adjusted(kTextPadding, 0, -kTextPadding, 0), Qt::AlignLeft | Qt::AlignVCenter, cell.text);
+    painter.setPen(pen);
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event)

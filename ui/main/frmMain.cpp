@@ -11,6 +11,7 @@
 #include "grid/CellGrid.h"
 #include "help/frmAbout.h"
 #include "help/frmQuick.h"
+#include "main/ReviewDialog.h"
 #include "main/SettingsVerdict.h"
 #include "main/Translations.h"
 #include "platform/DataFiles.h"
@@ -29,6 +30,7 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include <utility>
 #include <variant>
 
 namespace orbalux {
@@ -36,6 +38,10 @@ namespace orbalux {
 namespace {
 
 constexpr int kCellTwips = 400;
+// The proof is asked again after every shot; the review once, and it may think longer.
+constexpr auto kProofBudget = std::chrono::seconds(2);
+constexpr auto kReviewBudget = std::chrono::seconds(5);
+
 // Start-up, a new game and "Solved!" show the busy pointer while they run.
 void showBusyPointer()
 {
@@ -75,6 +81,7 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
     , m_twips({{"Atoms on Board:", 1215}, {"Atoms in Game:", 1335}, {"Best Score:", 855}})
     , m_platform(services.platform)
     , m_dataFolders(services.dataFolders)
+    , m_questions(services.questions)
 {
     setWindowTitle(programTitle());
     auto* area = new QWidget(this);
@@ -132,6 +139,13 @@ void frmMain::createDeduceMenu()
     QAction* mnDecidableOnly = addMenuItem(mnDeduce, "mnDecidableOnly", tr("Deal Only &Decidable Fields"));
     mnDecidableOnly->setCheckable(true);
     connect(mnDecidableOnly, &QAction::toggled, this, &frmMain::mnDecidableOnly_Click);
+    mnDeduce->addSeparator();
+    m_mnShowProof = addMenuItem(mnDeduce, "mnShowProof", PlayerWords::showProofItem());
+    m_mnShowProof->setCheckable(true);
+    connect(m_mnShowProof, &QAction::toggled, this, &frmMain::mnShowProof_Click);
+    m_mnReview = addMenuItem(mnDeduce, "mnReview", PlayerWords::reviewItem());
+    m_mnReview->setEnabled(false);
+    connect(m_mnReview, &QAction::triggered, this, &frmMain::mnReview_Click);
 }
 
 void frmMain::createButtons(QWidget* area)
@@ -236,6 +250,9 @@ void frmMain::startNewGame()
     hide();
     DeadlineBudget budget(kDeductionBudget);
     m_game = dealGame(m_settings, m_random, budget);
+    cancelReview();
+    m_mnReview->setEnabled(false);
+    clearProof();
     for (const BadDraw draw : m_game.dealComplaints())
         m_messenger.showMessage(PlayerWords::badDraw(draw));
     m_resultsText = PlayerWords::instructions(m_game.board().showsNumbers());
@@ -245,6 +262,8 @@ void frmMain::startNewGame()
     fitBoard();
     m_game.startClock(m_clock.secondsSinceMidnight());
     m_announcer->announce(PlayerWords::gameAnnouncement(m_resultsText, m_game, m_run.BestScore()));
+    if (m_mnShowProof->isChecked())
+        requestProof(std::nullopt);
 }
 
 void frmMain::fitBoard()
@@ -294,6 +313,9 @@ void frmMain::cmdSolved_Click()
     m_resultsText = PlayerWords::solved(result);
     if (result.kind == SolveResult::Kind::AllFound)
         m_run.recordFullSolution(m_game.Score());
+    // The revealed atoms tell the truth now.
+    clearProof();
+    m_mnReview->setEnabled(true);
     refresh();
     m_announcer->announce(PlayerWords::gameAnnouncement(m_resultsText, m_game, m_run.BestScore()));
 }
@@ -312,7 +334,11 @@ void frmMain::msfGrid_Click(int row, int column)
         [this](const ShotResult& shot) {
             m_resultsText = PlayerWords::explanation(shot.outcome, shot.letter);
             refresh();
-            m_announcer->announce(PlayerWords::shotAnnouncement(m_game.board(), shot, m_game.Score()));
+            const QString said = PlayerWords::shotAnnouncement(m_game.board(), shot, m_game.Score());
+            if (m_mnShowProof->isChecked())
+                requestProof(said);
+            else
+                m_announcer->announce(said);
         },
     }, result);
 }
@@ -320,7 +346,7 @@ void frmMain::msfGrid_Click(int row, int column)
 void frmMain::refresh()
 {
     const Board& board = m_game.board();
-    m_msfGrid->setCells(board.side(), board.side(), looksOf(board));
+    m_msfGrid->setCells(board.side(), board.side(), looksOf(board, m_proof));
     m_msfGrid->resize(m_msfGrid->sizeHint());
     m_lblAtoms->setText(QString::number(m_game.MarkedCount()));
     m_lblAtomsInGame->setText(QString::number(m_game.AtomCount()));
@@ -368,6 +394,91 @@ void frmMain::mnCheckMarks_Click()
 void frmMain::mnDecidableOnly_Click(bool checked)
 {
     m_settings.DealDecidableOnly = checked;
+}
+
+void frmMain::mnShowProof_Click(bool checked)
+{
+    if (checked && m_game.GameInProgress())
+        requestProof(std::nullopt);
+    else if (!checked)
+        clearProof();
+}
+
+// The proof stays on screen until the new one comes: more shots only ever prove more.
+void frmMain::requestProof(std::optional<QString> shotAnnouncement)
+{
+    if (shotAnnouncement)
+        m_shotAnnouncement = std::move(shotAnnouncement);
+    const std::uint64_t ticket = ++m_proofTicket;
+    m_proofWorker.run(
+        [this, ticket, game = m_game, prove = m_questions.prove](CancellableBudget& budget) {
+            FieldProof proof = prove(game, budget);
+            if (budget.cancelled())
+                return;
+            QMetaObject::invokeMethod(
+                this, [this, ticket, proof = std::move(proof)] { proofReady(ticket, proof); }, Qt::QueuedConnection);
+        },
+        kProofBudget);
+}
+
+// A shot still waiting for its proof is said at once, without one.
+void frmMain::clearProof()
+{
+    ++m_proofTicket;
+    m_proofWorker.cancel();
+    if (m_shotAnnouncement)
+        m_announcer->announce(*std::exchange(m_shotAnnouncement, std::nullopt));
+    if (m_proof.provenAtoms == AtomLayout() && m_proof.provenEmpty == AtomLayout())
+        return;
+    m_proof = {};
+    refresh();
+}
+
+void frmMain::proofReady(std::uint64_t ticket, const FieldProof& proof)
+{
+    if (ticket != m_proofTicket)
+        return;
+    m_proof = proof;
+    refresh();
+    if (m_shotAnnouncement) {
+        m_announcer->announce(PlayerWords::proofAnnouncement(
+            *std::exchange(m_shotAnnouncement, std::nullopt), proof.provenAtoms.count(), proof.provenEmpty.count()));
+    }
+}
+
+// The window keeps answering while the review is worked out, so the pointer shows it busy
+// rather than waiting.
+void frmMain::mnReview_Click()
+{
+    const std::uint64_t ticket = ++m_reviewTicket;
+    setCursor(Qt::BusyCursor);
+    m_reviewWorker.run(
+        [this, ticket, game = m_game, review = m_questions.review](CancellableBudget& budget) {
+            FieldReview answer = review(game, budget);
+            if (budget.cancelled())
+                return;
+            QMetaObject::invokeMethod(
+                this, [this, ticket, answer = std::move(answer)] { reviewReady(ticket, answer); }, Qt::QueuedConnection);
+        },
+        kReviewBudget);
+}
+
+void frmMain::cancelReview()
+{
+    ++m_reviewTicket;
+    m_reviewWorker.cancel();
+    unsetCursor();
+}
+
+void frmMain::reviewReady(std::uint64_t ticket, const FieldReview& review)
+{
+    if (ticket != m_reviewTicket)
+        return;
+    unsetCursor();
+    auto* dialog = new ReviewDialog(
+        PlayerWords::review(review, m_game.board(), m_game.Score(), m_game.AtomCount()), this);
+    dialog->setObjectName(QStringLiteral("frmReview"));
+    dialog->open();
 }
 
 // The quick help window is made when first wanted and only hidden afterwards.

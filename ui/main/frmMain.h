@@ -1,6 +1,9 @@
 #pragma once
 
 #include "common/Twips.h"
+#include "deduce/DeductionWorker.h"
+#include "deduce/FieldProof.h"
+#include "deduce/FieldReview.h"
 #include "game/Game.h"
 #include "game/GameSettings.h"
 #include "game/Run.h"
@@ -10,10 +13,12 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QPushButton;
 
@@ -56,6 +61,8 @@ private slots:
     void mnShotsEnough_Click();
     void mnCheckMarks_Click();
     void mnDecidableOnly_Click(bool checked);
+    void mnShowProof_Click(bool checked);
+    void mnReview_Click();
     void mnQuickHelp_Click();
     void mnuDocumentation_Click();
     void mnAbout_Click();
@@ -80,6 +87,12 @@ private:
     QSize innerSize();
     QSize innerSizeWhenMaximized() const;
     std::filesystem::path instructionsDocument() const;
+
+    void requestProof(std::optional<QString> shotAnnouncement);
+    void clearProof();
+    void proofReady(std::uint64_t ticket, const FieldProof& proof);
+    void cancelReview();
+    void reviewReady(std::uint64_t ticket, const FieldReview& review);
 
     Messenger& m_messenger;
     RandomSource& m_random;
@@ -112,6 +125,21 @@ private:
     QLabel* m_lblBestScore = nullptr;
     QLabel* m_lblScore = nullptr;
     QLabel* m_lblResults = nullptr;
+
+    // The proof and the review are worked out on the workers' threads from a copy of the game.
+    // Each answer comes back with the ticket it was asked under, and one asked before the last
+    // shot, new game or change of mind is dropped.
+    FieldQuestions m_questions;
+    QAction* m_mnShowProof = nullptr;
+    QAction* m_mnReview = nullptr;
+    FieldProof m_proof;
+    std::uint64_t m_proofTicket = 0;
+    std::uint64_t m_reviewTicket = 0;
+    // A shot's announcement waits for its proof, so the player hears both at once.
+    std::optional<QString> m_shotAnnouncement;
+    // Last, so each ends, cancelled and joined, before anything its jobs could touch.
+    DeductionWorker m_proofWorker;
+    DeductionWorker m_reviewWorker;
 };
 
 } // namespace orbalux

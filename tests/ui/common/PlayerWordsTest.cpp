@@ -219,5 +219,95 @@ TEST_F(CellWords, FieldCellsSayWhereTheyAreAndWhetherTheyAreAnAtomMarkedOrCrosse
     EXPECT_EQ(described({-1, 0}), "");
 }
 
+TEST_F(CellWords, ProvenCellsEndTheirDescriptionWithWhatIsProven)
+{
+    EXPECT_EQ(PlayerWords::provenAtom(), ", proven atom");
+    EXPECT_EQ(PlayerWords::provenEmpty(), ", proven empty");
+}
+
+TEST_F(Announcements, AShotWithItsProofSaysHowManyAtomsAndEmptyCellsAreNowProven)
+{
+    const QString shot = click(0, 2);
+    EXPECT_EQ(PlayerWords::proofAnnouncement(shot, 1, 3), "Hit: in at top 2. Score 1. Now proven: 1 atom and 3 empty cells.");
+    EXPECT_EQ(PlayerWords::proofAnnouncement(shot, 0, 1), "Hit: in at top 2. Score 1. Now proven: 0 atoms and 1 empty cell.");
+}
+
+TEST(DeduceAnswers, TheProofAndReviewItemsAndTheReviewsTitle)
+{
+    EXPECT_EQ(PlayerWords::showProofItem(), "Show What My Shots &Prove");
+    EXPECT_EQ(PlayerWords::reviewItem(), "&Review This Field...");
+    EXPECT_EQ(PlayerWords::reviewTitle(), "Review This Field");
+}
+
+// The lines of a review on a 4 by 4 board, each kind of answer in turn.
+class ReviewWords : public ::testing::Test {
+protected:
+    QString line(int index, int score = 4, int atoms = 2) const
+    {
+        return PlayerWords::review(m_review, m_board, score, atoms).split(QLatin1Char('\n')).value(index);
+    }
+
+    Board m_board{4, false};
+    FieldReview m_review;
+};
+
+TEST_F(ReviewWords, TheFirstLineCountsShotsAndPointsInWords)
+{
+    m_review.shots = 3;
+    EXPECT_EQ(line(0), "You fired 3 shots for 4 points.");
+    m_review.shots = 1;
+    EXPECT_EQ(line(0, 1), "You fired 1 shot for 1 point.");
+    m_review.shots = 0;
+    EXPECT_EQ(line(0, 0), "You fired 0 shots for 0 points.");
+    EXPECT_EQ(PlayerWords::review(m_review, m_board, 0, 2).count(QLatin1Char('\n')), 3);
+}
+
+TEST_F(ReviewWords, TheSecondLineSaysWhenTheShotsDecidedTheField)
+{
+    m_review.decision = FieldReview::Decision::AtShot;
+    m_review.decidingShot = 7;
+    EXPECT_EQ(line(1), "Your shots decided the field with shot 7.");
+    m_review.decision = FieldReview::Decision::BeforeFirstShot;
+    EXPECT_EQ(line(1), "The field was decided before your first shot.");
+    m_review.decision = FieldReview::Decision::Never;
+    EXPECT_EQ(line(1), "Your shots did not decide the field: more than one way of hiding 2 atoms fits them all.");
+    EXPECT_EQ(line(1, 4, 1), "Your shots did not decide the field: more than one way of hiding 1 atom fits them all.");
+    m_review.decision = FieldReview::Decision::Unknown;
+    EXPECT_EQ(line(1), "Orbalux could not work out in time when your shots decided the field.");
+}
+
+TEST_F(ReviewWords, TheThirdLineNamesTheShotsThatToldNothingNewInFiringOrder)
+{
+    m_review.informationKnown = true;
+    m_review.toldNothingNew = {{4, 0}, {0, 3}, {4, 0}};
+    EXPECT_EQ(line(2), "Shots that told you nothing new: left 4, top 3, left 4.");
+    m_review.toldNothingNew = {{5, 1}, {2, 5}};
+    EXPECT_EQ(line(2), "Shots that told you nothing new: bottom 1, right 2.");
+    m_review.toldNothingNew.clear();
+    EXPECT_EQ(line(2), "Every shot told you something new.");
+    m_review.informationKnown = false;
+    EXPECT_EQ(line(2), "Orbalux could not work out in time which of your shots told you something new.");
+}
+
+TEST_F(ReviewWords, TheFourthLineGivesTheFewestPointsThatDecideTheField)
+{
+    m_review.par = FieldReview::Par::Found;
+    m_review.parPoints = 5;
+    m_review.parEntries = {{0, 2}, {2, 5}, {3, 0}};
+    EXPECT_EQ(line(3), "The fewest points that decide this field: 5, firing from top 2, right 2, left 3.");
+    m_review.par = FieldReview::Par::BestSoFar;
+    m_review.parEntries = {{0, 1}};
+    m_review.parPoints = 1;
+    EXPECT_EQ(line(3), "Orbalux could not work out in time the fewest points that decide this field; the fewest "
+                       "found: 1, firing from top 1.");
+    m_review.par = FieldReview::Par::Impossible;
+    EXPECT_EQ(line(3), "No choice of shots decides this field: firing from every border cell leaves more than one way "
+                       "of hiding 2 atoms.");
+    EXPECT_EQ(line(3, 4, 1), "No choice of shots decides this field: firing from every border cell leaves more than one "
+                             "way of hiding 1 atom.");
+    m_review.par = FieldReview::Par::Unknown;
+    EXPECT_EQ(line(3), "Orbalux could not work out in time the fewest points that decide this field.");
+}
+
 } // namespace
 } // namespace orbalux

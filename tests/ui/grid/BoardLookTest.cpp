@@ -124,5 +124,36 @@ TEST_F(BoardLook, ACellOffTheBoardHasNoLook)
     EXPECT_TRUE(looksOf(Board{}).empty());
 }
 
+TEST_F(BoardLook, ProvenFieldCellsShowTheirKindAndSayItLastWhileEveryOtherCellStaysAsItWas)
+{
+    at(kField).marked = true;
+    at(kTop).shot = Outcome::Hit;
+    FieldProof proof;
+    proof.provenAtoms.place({1, 1});
+    proof.provenEmpty.place(kField);
+    // Not field cells: a proof never labels them.
+    proof.provenEmpty.place(kTop);
+    proof.provenAtoms.place({5, 5});
+    const std::vector<CellLook> plain = looksOf(m_board);
+    const std::vector<CellLook> proven = looksOf(m_board, proof);
+    ASSERT_EQ(proven.size(), plain.size());
+    for (std::int16_t row = 0; row < 6; ++row) {
+        for (std::int16_t column = 0; column < 6; ++column) {
+            const auto index = static_cast<std::size_t>(row * 6 + column);
+            CellLook expected = plain[index];
+            if (CellPos{row, column} == CellPos{1, 1}) {
+                expected.proven = Proven::Atom;
+                expected.description += ", proven atom";
+            } else if (CellPos{row, column} == kField) {
+                expected.proven = Proven::Empty;
+                expected.description += ", proven empty";
+            }
+            EXPECT_EQ(proven[index], expected) << row << "," << column;
+        }
+    }
+    EXPECT_EQ(proven[static_cast<std::size_t>(kField.row * 6 + kField.column)].text, "O");
+    EXPECT_EQ(looksOf(m_board, FieldProof{}), plain);
+}
+
 } // namespace
 } // namespace orbalux

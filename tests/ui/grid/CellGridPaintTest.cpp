@@ -132,6 +132,92 @@ TEST_F(CellGridPaint, TextIsBlackCentredOrLeftWithPadding)
     EXPECT_NEAR(left.center().y(), word.center().y(), 3);
 }
 
+// Which pixels of rect differ from the cell's background, as the eye sees a shape on it.
+std::vector<bool> shapeIn(const QImage& image, const QRect& rect)
+{
+    const QRgb background = image.pixel(rect.topLeft());
+    std::vector<bool> shape;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            shape.push_back(image.pixel(x, y) != background);
+    }
+    return shape;
+}
+
+// Proven cells must tell apart from each other and from every other look by shape alone, a
+// mark must stay readable on both, so a mark on a cell proven empty shows itself wrong.
+TEST_F(CellGridPaint, ProvenCellsHaveShapesOfTheirOwnUnderAReadableMark)
+{
+    const QString mark = QStringLiteral("O");
+    cell(0, 0) = {{}, kField, true, SegmentKind::None, {}, Proven::Empty};
+    cell(0, 1) = {{}, kField, true, SegmentKind::None, {}, Proven::Atom};
+    cell(0, 2) = {mark, kField, true, SegmentKind::None, {}, Proven::Empty};
+    cell(0, 3) = {mark, kField, true, SegmentKind::None, {}, Proven::Atom};
+    cell(0, 4) = {mark, kField, true, SegmentKind::None, {}};
+    cell(0, 5) = {{}, QColor(Qt::blue), true, SegmentKind::None, {}};
+    for (int kind = 1; kind < kSegmentKindCount; ++kind)
+        cell(1, kind) = {{}, kField, true, static_cast<SegmentKind>(kind), {}};
+    cell(2, 1) = {QStringLiteral("H"), kField, true, SegmentKind::None, {}};
+    cell(2, 2) = {QStringLiteral("x"), kField, true, SegmentKind::None, {}};
+    cell(2, 3) = {QStringLiteral("o"), kField, true, SegmentKind::None, {}};
+    const QImage image = grabbed();
+    const auto shape = [&](int row, int column) { return shapeIn(image, m_grid.cellRect(row, column)); };
+
+    const std::vector<bool> empty = shape(0, 0);
+    const std::vector<bool> atom = shape(0, 1);
+    EXPECT_NE(empty, atom);
+    for (const auto& [row, column] : std::vector<std::pair<int, int>>{
+             {0, 4}, {0, 5}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {2, 1}, {2, 2}, {2, 3}, {4, 4}}) {
+        EXPECT_NE(empty, shape(row, column)) << row << "," << column;
+        EXPECT_NE(atom, shape(row, column)) << row << "," << column;
+    }
+    // Every pixel of the mark alone shows in the mark on either proven cell: dark on the dots,
+    // light on the disc.
+    const QRect alone = m_grid.cellRect(0, 4);
+    const QPoint toEmpty = m_grid.cellRect(0, 2).topLeft() - alone.topLeft();
+    const QPoint toAtom = m_grid.cellRect(0, 3).topLeft() - alone.topLeft();
+    int markPixels = 0;
+    for (int y = alone.top(); y <= alone.bottom(); ++y) {
+        for (int x = alone.left(); x <= alone.right(); ++x) {
+            if (!isText(image.pixel(x, y)))
+                continue;
+            ++markPixels;
+            EXPECT_TRUE(isText(image.pixel(QPoint(x, y) + toEmpty))) << x << "," << y;
+            EXPECT_GT(qGray(image.pixel(QPoint(x, y) + toAtom)), 128) << x << "," << y;
+        }
+    }
+    EXPECT_GT(markPixels, 10);
+}
+
+// The shapes are drawn at the screen's own resolution, not scaled up from a coarser picture.
+TEST_F(CellGridPaint, AtRatio2ProvenShapesKeepTheirPlaceAndShareOfTheCell)
+{
+    cell(3, 3) = {{}, kField, true, SegmentKind::None, {}, Proven::Atom};
+    const auto darkShare = [](const QImage& image, const QRect& rect) {
+        int dark = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                dark += qGray(image.pixel(x, y)) < 64 ? 1 : 0;
+        }
+        return static_cast<double>(dark) / (rect.width() * rect.height());
+    };
+    const QRect rect = m_grid.cellRect(3, 3);
+    const double once = darkShare(grabbed(), rect);
+    const QImage twice = renderedAtRatio2();
+    const QRect doubled(rect.topLeft() * 2, rect.size() * 2);
+    EXPECT_GT(once, 0.25);
+    EXPECT_NEAR(darkShare(twice, doubled), once, 0.05);
+    // Crisp: at twice the pixels the disc's edge is no wider, so few pixels are half-tone.
+    int halfTone = 0;
+    for (int y = doubled.top(); y <= doubled.bottom(); ++y) {
+        for (int x = doubled.left(); x <= doubled.right(); ++x) {
+            const int grey = qGray(twice.pixel(x, y));
+            halfTone += grey >= 64 && grey < 200 ? 1 : 0;
+        }
+    }
+    EXPECT_LT(halfTone, 4 * doubled.width());
+}
+
 // The length of the run of pixels of colour that starts at start and goes on by step.
 int runLength(const QImage& image, QPoint start, QPoint step, const QColor& colour)
 {
