@@ -1,11 +1,162 @@
 #include "deduce/FieldReview.h"
 
+#include "deduce/DeductionSolver.h"
+#include "deduce/LayoutSearch.h"
+#include "deduce/ParSearch.h"
+#include "game/TraceLaser.h"
+
+#include <algorithm>
+
 namespace orbalux {
 
-FieldReview reviewField(std::int16_t, const AtomLayout&, int, std::span<const CellPos> shotsFired, SearchBudget&)
+namespace {
+
+Observation observe(const AtomLayout& atoms, std::int16_t gridSize, CellPos entry)
+{
+    const LaserWalk walk = TraceLaser(atoms, gridSize, entry);
+    return {entry, walk.outcome, walk.outcome == Outcome::Deflection ? walk.finalCell : CellPos{}};
+}
+
+// Lines two and three of the review: when the shots decided the field, and which told nothing new.
+class ShotReview {
+public:
+    ShotReview(std::int16_t gridSize, const AtomLayout& atoms, int atomCount, std::span<const CellPos> shotsFired,
+        SearchBudget& budget);
+
+    void decide(FieldReview& review);
+    void judge(FieldReview& review);
+
+private:
+    enum class Judgement : std::uint8_t { New, NothingNew, OutOfBudget };
+
+    std::optional<Verdict> verdictAfter(std::size_t shots);
+    Judgement judgeShot(std::size_t shot);
+    bool repeats(std::size_t shot) const;
+    bool fitsFirst(const AtomLayout& layout, std::size_t shots) const;
+
+    std::int16_t m_gridSize;
+    int m_atomCount;
+    SearchBudget& m_budget;
+    std::vector<Observation> m_seen;
+    // Layouts met on the way that fit some of the first shots; one of them giving a shot another
+    // outcome shows that shot told something new without a search.
+    std::vector<AtomLayout> m_met;
+};
+
+ShotReview::ShotReview(std::int16_t gridSize, const AtomLayout& atoms, int atomCount,
+    std::span<const CellPos> shotsFired, SearchBudget& budget)
+    : m_gridSize(gridSize), m_atomCount(atomCount), m_budget(budget)
+{
+    for (const CellPos& entry : shotsFired)
+        m_seen.push_back(observe(atoms, gridSize, entry));
+}
+
+// Nothing when the budget ran out.
+std::optional<Verdict> ShotReview::verdictAfter(std::size_t shots)
+{
+    const Deduction deduction = deduceField(m_gridSize, m_atomCount, std::span(m_seen).first(shots), m_budget);
+    if (deduction.verdict == Verdict::Unknown)
+        return std::nullopt;
+    if (deduction.verdict == Verdict::Several)
+        m_met.insert(m_met.end(), deduction.examples.begin(), deduction.examples.end());
+    return deduction.verdict;
+}
+
+// Once the shots so far leave one layout every later shot does too, so the first deciding shot
+// is found by halving.
+void ShotReview::decide(FieldReview& review)
+{
+    const std::optional<Verdict> all = verdictAfter(m_seen.size());
+    if (!all || *all != Verdict::Unique) {
+        review.decision = all ? FieldReview::Decision::Never : FieldReview::Decision::Unknown;
+        return;
+    }
+    std::size_t low = 0;
+    std::size_t high = m_seen.size();
+    while (low < high) {
+        const std::size_t middle = (low + high) / 2;
+        const std::optional<Verdict> verdict = verdictAfter(middle);
+        if (!verdict)
+            return;
+        if (*verdict == Verdict::Unique)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    review.decision = low == 0 ? FieldReview::Decision::BeforeFirstShot : FieldReview::Decision::AtShot;
+    review.decidingShot = static_cast<int>(low);
+}
+
+void ShotReview::judge(FieldReview& review)
+{
+    if (review.decision == FieldReview::Decision::Unknown)
+        return;
+    // After the deciding shot only one layout fits, so no later shot can tell anything.
+    const std::size_t open = review.decision == FieldReview::Decision::Never
+        ? m_seen.size()
+        : static_cast<std::size_t>(review.decidingShot);
+    for (std::size_t shot = 0; shot < m_seen.size(); ++shot) {
+        const Judgement judgement = shot < open ? judgeShot(shot) : Judgement::NothingNew;
+        if (judgement == Judgement::OutOfBudget) {
+            review.toldNothingNew.clear();
+            return;
+        }
+        if (judgement == Judgement::NothingNew)
+            review.toldNothingNew.push_back(m_seen[shot].entry);
+    }
+    review.informationKnown = true;
+}
+
+ShotReview::Judgement ShotReview::judgeShot(std::size_t shot)
+{
+    if (repeats(shot))
+        return Judgement::NothingNew;
+    const Observation& seen = m_seen[shot];
+    const bool shownNew = std::any_of(m_met.begin(), m_met.end(), [&](const AtomLayout& layout) {
+        return !sameResult(observe(layout, m_gridSize, seen.entry), seen) && fitsFirst(layout, shot);
+    });
+    if (shownNew)
+        return Judgement::New;
+    ShotQuestion question = readShots(m_gridSize, m_atomCount, std::span(m_seen).first(shot));
+    question.demands.push_back({seen, true});
+    const LayoutSearchResult found = searchLayouts(PartialField(m_gridSize), m_atomCount, question.demands, 1, m_budget);
+    if (found.outOfBudget)
+        return Judgement::OutOfBudget;
+    if (found.families.empty())
+        return Judgement::NothingNew;
+    m_met.push_back(found.families.front().example());
+    return Judgement::New;
+}
+
+// A shot fired before, from either end of a deflection, can only come out as it did then.
+bool ShotReview::repeats(std::size_t shot) const
+{
+    const CellPos entry = m_seen[shot].entry;
+    return std::any_of(m_seen.begin(), m_seen.begin() + static_cast<std::ptrdiff_t>(shot), [entry](const Observation& earlier) {
+        return earlier.entry == entry || (earlier.outcome == Outcome::Deflection && earlier.exit == entry);
+    });
+}
+
+bool ShotReview::fitsFirst(const AtomLayout& layout, std::size_t shots) const
+{
+    return std::all_of(m_seen.begin(), m_seen.begin() + static_cast<std::ptrdiff_t>(shots),
+        [&](const Observation& seen) { return sameResult(observe(layout, m_gridSize, seen.entry), seen); });
+}
+
+} // namespace
+
+FieldReview reviewField(std::int16_t gridSize, const AtomLayout& atoms, int atomCount,
+    std::span<const CellPos> shotsFired, SearchBudget& budget)
 {
     FieldReview review;
     review.shots = static_cast<int>(shotsFired.size());
+    ShotReview shots(gridSize, atoms, atomCount, shotsFired, budget);
+    shots.decide(review);
+    shots.judge(review);
+    const ParAnswer par = findPar(gridSize, atoms, atomCount, budget);
+    review.par = par.par;
+    review.parPoints = par.points;
+    review.parEntries = par.entries;
     return review;
 }
 
