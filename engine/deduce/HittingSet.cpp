@@ -55,6 +55,8 @@ void CheapestSearch::branch(std::uint64_t chosen, std::uint64_t excluded, int co
             unmet.push_back(set & ~excluded);
     }
     if (unmet.empty()) {
+        if (cost >= m_bestCost)
+            return;
         m_best = chosen;
         m_bestCost = cost;
         m_found = true;

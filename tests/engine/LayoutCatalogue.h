@@ -24,12 +24,14 @@ struct Catalogue {
     int gridSize;
     std::vector<AtomLayout> layouts;
     std::vector<std::uint8_t> results;
+    std::vector<int> atomCounts;
 
     Catalogue(int size, const std::vector<AtomLayout>& all) : gridSize(size), layouts(all)
     {
         const int cells = 4 * gridSize;
         results.reserve(layouts.size() * static_cast<std::size_t>(cells));
         for (const AtomLayout& atoms : layouts) {
+            atomCounts.push_back(atoms.count());
             for (int number = 1; number <= cells; ++number) {
                 const CellPos entry = BorderCell::at(static_cast<std::int16_t>(gridSize), number);
                 results.push_back(resultCode(TraceLaser(atoms, static_cast<std::int16_t>(gridSize), entry), gridSize));
@@ -54,7 +56,7 @@ struct Catalogue {
     {
         std::vector<std::size_t> found;
         for (std::size_t other = 0; other < layouts.size(); ++other) {
-            if (layouts[other].count() == atomCount && agree(layout, other, numbers))
+            if (atomCounts[other] == atomCount && agree(layout, other, numbers))
                 found.push_back(other);
         }
         return found;
@@ -65,7 +67,7 @@ struct Catalogue {
     {
         int found = 0;
         for (std::size_t other = 0; other < layouts.size() && found < 2; ++other)
-            found += layouts[other].count() == atomCount && agree(layout, other, numbers) ? 1 : 0;
+            found += atomCounts[other] == atomCount && agree(layout, other, numbers) ? 1 : 0;
         return found;
     }
 };
