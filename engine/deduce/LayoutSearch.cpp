@@ -4,7 +4,10 @@
 #include "game/BorderCell.h"
 #include "game/GridLimits.h"
 
+#include <algorithm>
 #include <array>
+#include <bitset>
+#include <limits>
 #include <utility>
 
 namespace orbalux {
@@ -30,6 +33,29 @@ bool answers(const WalkStop& stop, const ShotDemand& demand)
     return sameResult({demand.seen.entry, stop.outcome, stop.exit}, demand.seen) != demand.different;
 }
 
+// What a blocked shot's last probes looked at: while none of these cells is decided and the atom
+// count leaves as much room as then, probing it again would settle nothing, so it is skipped.
+struct Watch {
+    std::bitset<PartialField::kCells> cells;
+    // The probes' count checks would turn once the field holds this many atoms ...
+    int atomsTrigger = std::numeric_limits<int>::min();
+    // ... or once atoms plus undecided cells fall to this.
+    int roomTrigger = std::numeric_limits<int>::max();
+
+    bool stale(const PartialField& field) const
+    {
+        return field.atoms() >= atomsTrigger || field.atoms() + field.undecided() <= roomTrigger
+            || (cells & field.decided()).any();
+    }
+};
+
+// The field a probe started from and what it looked at.
+struct ProbeRoot {
+    int atoms;
+    int room;
+    Watch& watch;
+};
+
 std::int64_t choose(int n, int k, std::int64_t limit)
 {
     std::int64_t ways = 1;
@@ -52,6 +78,7 @@ private:
         PartialField field;
         std::vector<PartialWalk> walks;
         std::vector<std::uint8_t> open;
+        std::vector<Watch> watches;
     };
     enum class Settled : std::uint8_t { Blocked, Finished, Contradiction };
 
@@ -59,9 +86,9 @@ private:
     bool propagate(Node& node) const;
     bool decideByCount(PartialField& field) const;
     Settled settle(Node& node, std::size_t shot) const;
-    bool fits(const Node& node, std::size_t shot, int cell, CellState state) const;
+    bool fits(const Node& node, std::size_t shot, int cell, CellState state, Watch& watch) const;
     bool fitsWithin(const PartialField& field, const PartialWalk& walk, const ShotDemand& demand, int cell,
-        CellState state, int depth) const;
+        CellState state, int depth, ProbeRoot& root) const;
     int branchCell(Node& node) const;
     bool foundEnough() const { return m_found >= m_enough; }
 
@@ -79,7 +106,7 @@ LayoutSearch::LayoutSearch(const PartialField& start, int atomCount, std::span<c
     : m_atomCount(atomCount), m_demands(demands), m_enough(enough), m_budget(budget)
 {
     // Every level of the search decides at least one cell, so the field bounds its depth.
-    Node root{start, {}, {}};
+    Node root{start, {}, {}, std::vector<Watch>(demands.size())};
     for (std::size_t shot = 0; shot < demands.size(); ++shot) {
         root.walks.emplace_back(start.gridSize(), demands[shot].seen.entry);
         root.open.push_back(static_cast<std::uint8_t>(shot));
@@ -131,6 +158,10 @@ bool LayoutSearch::propagate(Node& node) const
             return false;
         undecidedBefore = node.field.undecided();
         for (std::size_t i = 0; i < node.open.size();) {
+            if (!node.watches[node.open[i]].stale(node.field)) {
+                ++i;
+                continue;
+            }
             const Settled settled = settle(node, node.open[i]);
             if (settled == Settled::Contradiction)
                 return false;
@@ -163,31 +194,46 @@ LayoutSearch::Settled LayoutSearch::settle(Node& node, std::size_t shot) const
         const WalkStop stop = node.walks[shot].advance(node.field);
         if (stop.finished)
             return answers(stop, m_demands[shot]) ? Settled::Finished : Settled::Contradiction;
-        const bool empty = fits(node, shot, stop.blockedCell, CellState::Empty);
-        const bool atom = fits(node, shot, stop.blockedCell, CellState::Atom);
+        Watch watch;
+        watch.atomsTrigger = std::numeric_limits<int>::max();
+        watch.roomTrigger = std::numeric_limits<int>::min();
+        const bool empty = fits(node, shot, stop.blockedCell, CellState::Empty, watch);
+        const bool atom = fits(node, shot, stop.blockedCell, CellState::Atom, watch);
+        node.watches[shot] = watch;
         if (empty == atom)
             return empty ? Settled::Blocked : Settled::Contradiction;
         node.field.decide(stop.blockedCell, empty ? CellState::Empty : CellState::Atom);
     }
 }
 
-bool LayoutSearch::fits(const Node& node, std::size_t shot, int cell, CellState state) const
+bool LayoutSearch::fits(const Node& node, std::size_t shot, int cell, CellState state, Watch& watch) const
 {
-    return fitsWithin(node.field, node.walks[shot], m_demands[shot], cell, state, kProbeDepth);
+    ProbeRoot root{node.field.atoms(), node.field.atoms() + node.field.undecided(), watch};
+    return fitsWithin(node.field, node.walks[shot], m_demands[shot], cell, state, kProbeDepth, root);
 }
 
 // Whether the shot can still answer its demand with cell taking state, looking up to depth
 // further undecided cells ahead on its way.
 bool LayoutSearch::fitsWithin(const PartialField& field, const PartialWalk& walk, const ShotDemand& demand,
-    int cell, CellState state, int depth) const
+    int cell, CellState state, int depth, ProbeRoot& root) const
 {
-    if (state == CellState::Atom && field.atoms() >= m_atomCount)
-        return false;
-    if (state == CellState::Empty && field.atoms() + field.undecided() <= m_atomCount)
-        return false;
+    Watch& watch = root.watch;
+    if (state == CellState::Atom) {
+        watch.atomsTrigger = std::min(watch.atomsTrigger, root.atoms + m_atomCount - field.atoms());
+        if (field.atoms() >= m_atomCount)
+            return false;
+    } else {
+        const int room = field.atoms() + field.undecided();
+        watch.roomTrigger = std::max(watch.roomTrigger, root.room + m_atomCount - room);
+        if (room <= m_atomCount)
+            return false;
+    }
+    watch.cells.set(static_cast<std::size_t>(cell));
     PartialWalk probe = walk;
     if (depth == 0) {
         const WalkStop stop = probe.advance(field, cell, state);
+        if (!stop.finished)
+            watch.cells.set(static_cast<std::size_t>(stop.blockedCell));
         return !stop.finished || answers(stop, demand);
     }
     PartialField tried = field;
@@ -195,8 +241,8 @@ bool LayoutSearch::fitsWithin(const PartialField& field, const PartialWalk& walk
     const WalkStop stop = probe.advance(tried);
     if (stop.finished)
         return answers(stop, demand);
-    return fitsWithin(tried, probe, demand, stop.blockedCell, CellState::Empty, depth - 1)
-        || fitsWithin(tried, probe, demand, stop.blockedCell, CellState::Atom, depth - 1);
+    return fitsWithin(tried, probe, demand, stop.blockedCell, CellState::Empty, depth - 1, root)
+        || fitsWithin(tried, probe, demand, stop.blockedCell, CellState::Atom, depth - 1, root);
 }
 
 // A shot that must leave at one given cell, or come back out, rules out far more layouts than
