@@ -94,6 +94,7 @@ private:
     bool fitsWithin(const PartialField& field, const PartialWalk& walk, const ShotDemand& demand, int cell,
         CellState state, int depth, ProbeRoot& root) const;
     int branchCell(Node& node) const;
+    bool atomFirst(Node& node, int cell) const;
     bool foundEnough() const { return m_found >= m_enough; }
 
     int m_atomCount;
@@ -141,7 +142,10 @@ void LayoutSearch::search(std::size_t depth)
         return;
     }
     const int cell = branchCell(node);
+    const bool atomsFirst = atomFirst(node, cell);
     for (CellState state : {CellState::Empty, CellState::Atom}) {
+        if (atomsFirst)
+            state = state == CellState::Empty ? CellState::Atom : CellState::Empty;
         if (foundEnough() || m_result.outOfBudget)
             return;
         Node& child = m_nodes[depth + 1];
@@ -275,6 +279,26 @@ int LayoutSearch::branchCell(Node& node) const
             best = i;
     }
     return cells[best];
+}
+
+// The state under which some open shot, walked on as if every other undecided cell were empty,
+// ends as the board shows, while the other state would not let it, is tried first. Trying every
+// cell empty first lets a shot that must be absorbed, or leave at one far cell, wander the whole
+// field before the search finds a layout.
+bool LayoutSearch::atomFirst(Node& node, int cell) const
+{
+    const auto endsAsShown = [&](std::uint8_t shot, CellState state) {
+        PartialField hopeful = node.field;
+        hopeful.decide(cell, state);
+        hopeful.decideRest(CellState::Empty);
+        PartialWalk walk = node.walks[shot];
+        const WalkStop stop = walk.advance(hopeful);
+        return stop.finished && answers(stop, m_demands[shot]);
+    };
+    return std::any_of(node.open.begin(), node.open.end(), [&](std::uint8_t shot) {
+        return node.walks[shot].advance(node.field).blockedCell == cell && endsAsShown(shot, CellState::Atom)
+            && !endsAsShown(shot, CellState::Empty);
+    });
 }
 
 } // namespace
