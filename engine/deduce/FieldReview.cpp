@@ -152,11 +152,15 @@ FieldReview reviewField(std::int16_t gridSize, const AtomLayout& atoms, int atom
     review.shots = static_cast<int>(shotsFired.size());
     ShotReview shots(gridSize, atoms, atomCount, shotsFired, budget);
     shots.decide(review);
+    // The par is mostly quick, and judging every shot can be slow on large fields, so the par
+    // goes first and the judging takes what the budget has left.
+    if (review.decision != FieldReview::Decision::Unknown) {
+        const ParAnswer par = findPar(gridSize, atoms, atomCount, budget);
+        review.par = par.par;
+        review.parPoints = par.points;
+        review.parEntries = par.entries;
+    }
     shots.judge(review);
-    const ParAnswer par = findPar(gridSize, atoms, atomCount, budget);
-    review.par = par.par;
-    review.parPoints = par.points;
-    review.parEntries = par.entries;
     return review;
 }
 
