@@ -146,6 +146,10 @@ void ParSearch::addOneAtomMoves()
     }
     for (std::size_t moved = 0; moved < atoms.size(); ++moved) {
         for (const CellPos& to : empty) {
+            // Each move walks every shot, so a cancel is heard between moves; once refused, the
+            // sets gathered so far are all there is, and the search after stops at its first step.
+            if (!m_budget.allowsStep())
+                return;
             AtomLayout other;
             for (std::size_t kept = 0; kept < atoms.size(); ++kept)
                 other.place(kept == moved ? to : atoms[kept]);
