@@ -3,9 +3,11 @@
 #include "deduce/DeductionSolver.h"
 #include "deduce/LayoutSearch.h"
 #include "deduce/ParSearch.h"
+#include "game/BorderCell.h"
 #include "game/TraceLaser.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace orbalux {
 
@@ -32,6 +34,9 @@ private:
     std::optional<Verdict> verdictAfter(std::size_t shots);
     Judgement judgeShot(std::size_t shot);
     bool repeats(std::size_t shot) const;
+    void gatherNearby(const AtomLayout& atoms);
+    bool nearbyShowsNew(std::size_t shot) const;
+    std::uint64_t differences(const AtomLayout& other) const;
     bool fitsFirst(const AtomLayout& layout, std::size_t shots) const;
 
     std::int16_t m_gridSize;
@@ -41,14 +46,23 @@ private:
     // Layouts met on the way that fit some of the first shots; one of them giving a shot another
     // outcome shows that shot told something new without a search.
     std::vector<AtomLayout> m_met;
+    // The same for the layouts a move or two of atoms away, kept as the border cells (bit
+    // number - 1) whose shots come out otherwise than at the atoms.
+    std::vector<std::uint64_t> m_nearby;
+    const AtomLayout& m_atoms;
+    std::vector<std::uint64_t> m_entryBits;
+    // What every border cell, by number - 1, shows at the atoms.
+    std::vector<Observation> m_board;
 };
 
 ShotReview::ShotReview(std::int16_t gridSize, const AtomLayout& atoms, int atomCount,
     std::span<const CellPos> shotsFired, SearchBudget& budget)
-    : m_gridSize(gridSize), m_atomCount(atomCount), m_budget(budget)
+    : m_gridSize(gridSize), m_atomCount(atomCount), m_budget(budget), m_atoms(atoms)
 {
-    for (const CellPos& entry : shotsFired)
+    for (const CellPos& entry : shotsFired) {
         m_seen.push_back(observe(atoms, gridSize, entry));
+        m_entryBits.push_back(std::uint64_t{1} << (BorderCell::numberOf(gridSize, entry) - 1));
+    }
 }
 
 // Nothing when the budget ran out.
@@ -95,6 +109,8 @@ void ShotReview::judge(FieldReview& review)
     const std::size_t open = review.decision == FieldReview::Decision::Never
         ? m_seen.size()
         : static_cast<std::size_t>(review.decidingShot);
+    if (open > 0)
+        gatherNearby(m_atoms);
     for (std::size_t shot = 0; shot < m_seen.size(); ++shot) {
         const Judgement judgement = shot < open ? judgeShot(shot) : Judgement::NothingNew;
         if (judgement == Judgement::OutOfBudget) {
@@ -111,6 +127,8 @@ ShotReview::Judgement ShotReview::judgeShot(std::size_t shot)
 {
     if (repeats(shot))
         return Judgement::NothingNew;
+    if (nearbyShowsNew(shot))
+        return Judgement::New;
     const Observation& seen = m_seen[shot];
     const bool shownNew = std::any_of(m_met.begin(), m_met.end(), [&](const AtomLayout& layout) {
         return !sameResult(observe(layout, m_gridSize, seen.entry), seen) && fitsFirst(layout, shot);
@@ -126,6 +144,67 @@ ShotReview::Judgement ShotReview::judgeShot(std::size_t shot)
         return Judgement::NothingNew;
     m_met.push_back(found.families.front().example());
     return Judgement::New;
+}
+
+// Most shots that told something new are shown so by a layout close to the atoms, which is
+// far quicker to check than to find with a search: every move of one atom, and every two moves
+// of atoms to neighbouring cells.
+void ShotReview::gatherNearby(const AtomLayout& atoms)
+{
+    for (int number = 1; number <= BorderCell::count(m_gridSize); ++number)
+        m_board.push_back(observe(atoms, m_gridSize, BorderCell::at(m_gridSize, number)));
+    std::vector<CellPos> placed;
+    std::vector<CellPos> empty;
+    for (std::int16_t row = 1; row <= m_gridSize; ++row) {
+        for (std::int16_t column = 1; column <= m_gridSize; ++column)
+            (atoms.hasAtom(row, column) ? placed : empty).push_back({row, column});
+    }
+    const auto layoutWith = [&](std::size_t moved, CellPos to, std::size_t movedToo, CellPos toToo) {
+        AtomLayout other;
+        for (std::size_t kept = 0; kept < placed.size(); ++kept)
+            other.place(kept == moved ? to : kept == movedToo ? toToo : placed[kept]);
+        return other;
+    };
+    std::vector<std::pair<std::size_t, CellPos>> steps;
+    for (std::size_t moved = 0; moved < placed.size(); ++moved) {
+        for (const CellPos& to : empty) {
+            if (!m_budget.allowsStep())
+                return;
+            m_nearby.push_back(differences(layoutWith(moved, to, moved, to)));
+            if (std::abs(to.row - placed[moved].row) <= 1 && std::abs(to.column - placed[moved].column) <= 1)
+                steps.emplace_back(moved, to);
+        }
+    }
+    for (std::size_t first = 0; first < steps.size(); ++first) {
+        for (std::size_t second = first + 1; second < steps.size(); ++second) {
+            if (steps[first].first == steps[second].first || steps[first].second == steps[second].second)
+                continue;
+            if (!m_budget.allowsStep())
+                return;
+            const AtomLayout other = layoutWith(steps[first].first, steps[first].second, steps[second].first, steps[second].second);
+            if (other.count() == m_atomCount)
+                m_nearby.push_back(differences(other));
+        }
+    }
+}
+
+bool ShotReview::nearbyShowsNew(std::size_t shot) const
+{
+    std::uint64_t earlier = 0;
+    for (std::size_t before = 0; before < shot; ++before)
+        earlier |= m_entryBits[before];
+    return std::any_of(m_nearby.begin(), m_nearby.end(),
+        [&](std::uint64_t differ) { return (differ & earlier) == 0 && (differ & m_entryBits[shot]) != 0; });
+}
+
+std::uint64_t ShotReview::differences(const AtomLayout& other) const
+{
+    std::uint64_t differ = 0;
+    for (std::size_t cell = 0; cell < m_board.size(); ++cell) {
+        if (!sameResult(observe(other, m_gridSize, m_board[cell].entry), m_board[cell]))
+            differ |= std::uint64_t{1} << cell;
+    }
+    return differ;
 }
 
 // A shot fired before, from either end of a deflection, can only come out as it did then.
