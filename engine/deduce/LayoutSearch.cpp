@@ -89,6 +89,7 @@ private:
     void search(std::size_t depth);
     bool propagate(Node& node) const;
     bool decideByCount(PartialField& field) const;
+    bool lastAtomCanServe(Node& node) const;
     Settled settle(Node& node, std::size_t shot) const;
     bool fits(const Node& node, std::size_t shot, int cell, CellState state, Watch& watch) const;
     bool fitsWithin(const PartialField& field, const PartialWalk& walk, const ShotDemand& demand, int cell,
@@ -181,7 +182,42 @@ bool LayoutSearch::propagate(Node& node) const
             node.open.pop_back();
         }
     }
-    return true;
+    return node.field.atoms() + 1 != m_atomCount || lastAtomCanServe(node);
+}
+
+// With one atom left to hide, every open shot that cannot end as the board shows without it
+// must be served by the same cell, which lies on that shot's way through otherwise empty cells.
+// Searching on would find this out only cell by cell, far down the tree.
+bool LayoutSearch::lastAtomCanServe(Node& node) const
+{
+    PartialField hopeful = node.field;
+    hopeful.decideRest(CellState::Empty);
+    const auto serves = [&](std::uint8_t shot, int cell) {
+        PartialWalk walk = node.walks[shot];
+        const WalkStop stop = walk.advance(hopeful, cell, CellState::Atom);
+        return stop.finished && answers(stop, m_demands[shot]);
+    };
+    std::vector<int> candidates;
+    bool needed = false;
+    for (std::uint8_t shot : node.open) {
+        if (serves(shot, -1))
+            continue;
+        if (!needed) {
+            PartialField looked = node.field;
+            PartialWalk walk = node.walks[shot];
+            for (WalkStop stop = walk.advance(looked); !stop.finished; stop = walk.advance(looked)) {
+                candidates.push_back(stop.blockedCell);
+                looked.decide(stop.blockedCell, CellState::Empty);
+            }
+            needed = true;
+        }
+        std::erase_if(candidates, [&](int cell) { return !serves(shot, cell); });
+        if (candidates.empty())
+            return false;
+    }
+    return !needed || std::any_of(candidates.begin(), candidates.end(), [&](int cell) {
+        return std::all_of(node.open.begin(), node.open.end(), [&](std::uint8_t shot) { return serves(shot, cell); });
+    });
 }
 
 // With as many atoms placed as there are to hide, or as many cells left as atoms, the rest is known.
