@@ -34,7 +34,7 @@ private:
     std::optional<Verdict> verdictAfter(std::size_t shots);
     Judgement judgeShot(std::size_t shot);
     bool repeats(std::size_t shot) const;
-    void gatherNearby(const AtomLayout& atoms);
+    void gatherNearby();
     bool nearbyShowsNew(std::size_t shot) const;
     std::uint64_t differences(const AtomLayout& other) const;
     bool fitsFirst(const AtomLayout& layout, std::size_t shots) const;
@@ -110,7 +110,7 @@ void ShotReview::judge(FieldReview& review)
         ? m_seen.size()
         : static_cast<std::size_t>(review.decidingShot);
     if (open > 0)
-        gatherNearby(m_atoms);
+        gatherNearby();
     for (std::size_t shot = 0; shot < m_seen.size(); ++shot) {
         const Judgement judgement = shot < open ? judgeShot(shot) : Judgement::NothingNew;
         if (judgement == Judgement::OutOfBudget) {
@@ -149,15 +149,15 @@ ShotReview::Judgement ShotReview::judgeShot(std::size_t shot)
 // Most shots that told something new are shown so by a layout close to the atoms, which is
 // far quicker to check than to find with a search: every move of one atom, and every two moves
 // of atoms to neighbouring cells.
-void ShotReview::gatherNearby(const AtomLayout& atoms)
+void ShotReview::gatherNearby()
 {
     for (int number = 1; number <= BorderCell::count(m_gridSize); ++number)
-        m_board.push_back(observe(atoms, m_gridSize, BorderCell::at(m_gridSize, number)));
+        m_board.push_back(observe(m_atoms, m_gridSize, BorderCell::at(m_gridSize, number)));
     std::vector<CellPos> placed;
     std::vector<CellPos> empty;
     for (std::int16_t row = 1; row <= m_gridSize; ++row) {
         for (std::int16_t column = 1; column <= m_gridSize; ++column)
-            (atoms.hasAtom(row, column) ? placed : empty).push_back({row, column});
+            (m_atoms.hasAtom(row, column) ? placed : empty).push_back({row, column});
     }
     const auto layoutWith = [&](std::size_t moved, CellPos to, std::size_t movedToo, CellPos toToo) {
         AtomLayout other;
