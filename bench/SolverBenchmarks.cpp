@@ -5,6 +5,8 @@
 #include "deduce/DeadlineBudget.h"
 #include "deduce/DecidableDeal.h"
 #include "deduce/DeductionSolver.h"
+#include "deduce/FieldProof.h"
+#include "deduce/FieldReview.h"
 #include "game/BorderCell.h"
 
 #include <benchmark/benchmark.h>
@@ -20,6 +22,9 @@ namespace {
 
 constexpr int kFields = 1000;
 constexpr auto kBudget = std::chrono::seconds(2);
+// The window gives the proof of one shot 2 seconds and a review 5.
+constexpr auto kProofBudget = std::chrono::seconds(2);
+constexpr auto kReviewBudget = std::chrono::seconds(5);
 // A new game deals until decidable; this many deals is far beyond what any measured game took.
 constexpr int kMaxDeals = 1000;
 
@@ -79,9 +84,20 @@ private:
     std::vector<double> m_cpu;
 };
 
-double percentOf(int count)
+double percentOf(int count, int fields = kFields)
 {
-    return 100.0 * count / kFields;
+    return 100.0 * count / fields;
+}
+
+// A random number of random distinct shots, 0 to every border cell, when shots is -1.
+std::vector<Observation> someShots(const AtomLayout& atoms, int gridSize, int shots, std::mt19937& random)
+{
+    if (shots >= 0)
+        return randomShots(atoms, gridSize, shots, random);
+    std::vector<Observation> all = randomShots(atoms, gridSize, 0, random);
+    std::shuffle(all.begin(), all.end(), random);
+    all.resize(std::uniform_int_distribution<std::size_t>(0, all.size())(random));
+    return all;
 }
 
 // Arguments: grid size, atoms, shots fired (0 for every border cell).
@@ -137,6 +153,77 @@ void BM_DealDecidableField(benchmark::State& state)
     }
 }
 
+// Arguments: grid size, atoms, shots fired (0 for every border cell, -1 for a random number), fields.
+void BM_ProveField(benchmark::State& state)
+{
+    const int gridSize = static_cast<int>(state.range(0));
+    const int atoms = static_cast<int>(state.range(1));
+    const int fields = static_cast<int>(state.range(3));
+    std::mt19937 random(20261218u + static_cast<unsigned>(gridSize));
+    std::vector<std::vector<Observation>> shots;
+    for (int i = 0; i < fields; ++i)
+        shots.push_back(someShots(randomLayout(gridSize, atoms, random), gridSize, static_cast<int>(state.range(2)), random));
+    for (auto _ : state) {
+        Distribution times;
+        int unfinished = 0;
+        long long proven = 0;
+        for (const std::vector<Observation>& observations : shots) {
+            times.time([&] {
+                DeadlineBudget budget(kProofBudget);
+                const FieldProof proof = proveField(static_cast<std::int16_t>(gridSize), atoms, observations, budget);
+                unfinished += proof.complete ? 0 : 1;
+                proven += proof.provenAtoms.count() + proof.provenEmpty.count();
+            });
+        }
+        times.report(state);
+        state.counters["unfinished_pct"] = percentOf(unfinished, fields);
+        state.counters["proven_per_field"] = static_cast<double>(proven) / fields;
+    }
+}
+
+// Arguments: grid size, atoms, fields; every border cell fired once, in a random order.
+void BM_ReviewField(benchmark::State& state)
+{
+    const int gridSize = static_cast<int>(state.range(0));
+    const int atoms = static_cast<int>(state.range(1));
+    const int fields = static_cast<int>(state.range(2));
+    std::mt19937 random(20261219u + static_cast<unsigned>(gridSize));
+    std::vector<AtomLayout> layouts;
+    std::vector<std::vector<CellPos>> orders;
+    for (int i = 0; i < fields; ++i) {
+        layouts.push_back(randomLayout(gridSize, atoms, random));
+        std::vector<CellPos> order;
+        for (int number = 1; number <= BorderCell::count(static_cast<std::int16_t>(gridSize)); ++number)
+            order.push_back(BorderCell::at(static_cast<std::int16_t>(gridSize), number));
+        std::shuffle(order.begin(), order.end(), random);
+        orders.push_back(order);
+    }
+    for (auto _ : state) {
+        Distribution times;
+        int unfinished = 0;
+        int impossible = 0;
+        for (std::size_t i = 0; i < layouts.size(); ++i) {
+            times.time([&] {
+                DeadlineBudget budget(kReviewBudget);
+                const FieldReview review = reviewField(static_cast<std::int16_t>(gridSize), layouts[i], atoms, orders[i], budget);
+                const bool done = review.decision != FieldReview::Decision::Unknown && review.informationKnown
+                    && (review.par == FieldReview::Par::Found || review.par == FieldReview::Par::Impossible);
+                unfinished += done ? 0 : 1;
+                impossible += review.par == FieldReview::Par::Impossible ? 1 : 0;
+            });
+        }
+        times.report(state);
+        state.counters["unfinished_pct"] = percentOf(unfinished, fields);
+        state.counters["impossible_pct"] = percentOf(impossible, fields);
+    }
+}
+
+BENCHMARK(BM_ProveField)
+    ->Args({8, 5, -1, 1000})
+    ->Args({15, 15, 0, 300})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReviewField)->Args({8, 5, 1000})->Args({15, 15, 100})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeduceField)
     ->Args({8, 5, 0})
     ->Args({8, 5, 12})

@@ -38,7 +38,7 @@ echo
 echo "== Main window offscreen, per call: median real time, median processor time"
 medians window_benchmarks
 echo
-echo "== Deduction solver over 1,000 random fields a case: distribution in ms, decided and unknown shares"
+echo "== Deduction solver, field proof and review over random fields: distribution in ms, shares in per cent"
 "$bin/solver_benchmarks" --benchmark_color=false 2>/dev/null | grep '^BM_'
 echo
 

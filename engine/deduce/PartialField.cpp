@@ -9,12 +9,15 @@ PartialField::PartialField(int gridSize) : m_gridSize(gridSize)
         for (int column = 1; column <= gridSize; ++column)
             m_cells[static_cast<std::size_t>(indexOf(row, column))] = CellState::Unknown;
     }
+    for (int index = 0; index < kCells; ++index)
+        m_decided[static_cast<std::size_t>(index)] = at(index) != CellState::Unknown;
     m_undecided = gridSize * gridSize;
 }
 
 void PartialField::decide(int index, CellState state)
 {
     m_cells[static_cast<std::size_t>(index)] = state;
+    m_decided.set(static_cast<std::size_t>(index));
     --m_undecided;
     if (state == CellState::Atom)
         ++m_atoms;
@@ -26,6 +29,7 @@ void PartialField::decideRest(CellState state)
         if (cell == CellState::Unknown)
             cell = state;
     }
+    m_decided.set();
     if (state == CellState::Atom)
         m_atoms += m_undecided;
     m_undecided = 0;

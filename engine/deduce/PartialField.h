@@ -3,6 +3,7 @@
 #include "game/AtomLayout.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -35,6 +36,8 @@ public:
     int atoms() const { return m_atoms; }
     /** Cells of the field not decided yet. */
     int undecided() const { return m_undecided; }
+    /** The decided cells, the border and all beyond the field included. */
+    const std::bitset<kCells>& decided() const { return m_decided; }
 
     /** Decides the undecided cell index as Empty or Atom. */
     void decide(int index, CellState state);
@@ -47,6 +50,7 @@ public:
 
 private:
     std::array<CellState, kCells> m_cells;
+    std::bitset<kCells> m_decided;
     int m_gridSize;
     int m_atoms = 0;
     int m_undecided = 0;

@@ -4,6 +4,7 @@
 #include "game/BorderCell.h"
 #include "game/GridLimits.h"
 #include "game/TraceLaser.h"
+#include "LayoutCatalogue.h"
 #include "TestDoubles.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,12 @@
 namespace orbalux {
 namespace {
 
+using testing::allNumbers;
 using testing::atomsFromPicture;
+using testing::Catalogue;
+using testing::everyLayout;
+using testing::everyLayoutOf;
+using testing::observe;
 
 // Enough for any field these tests use; none of them is about running out.
 constexpr std::int64_t kAmpleSteps = 100'000'000;
@@ -32,96 +38,6 @@ Deduction deduce(int gridSize, int atomCount, const std::vector<Observation>& ob
     return deduceField(static_cast<std::int16_t>(gridSize), atomCount, observations, budget);
 }
 
-// A shot's result as one byte, so that boards compare as byte strings.
-std::uint8_t resultCode(const LaserWalk& walk, int gridSize)
-{
-    if (walk.outcome == Outcome::Deflection)
-        return static_cast<std::uint8_t>(2 + BorderCell::numberOf(static_cast<std::int16_t>(gridSize), walk.finalCell));
-    return walk.outcome == Outcome::Hit ? 0 : 1;
-}
-
-// Every layout of the field with its board: the result of every border shot, by number.
-struct Catalogue {
-    int gridSize;
-    std::vector<AtomLayout> layouts;
-    std::vector<std::uint8_t> results;
-
-    Catalogue(int size, const std::vector<AtomLayout>& all) : gridSize(size), layouts(all)
-    {
-        const int cells = 4 * gridSize;
-        results.reserve(layouts.size() * static_cast<std::size_t>(cells));
-        for (const AtomLayout& atoms : layouts) {
-            for (int number = 1; number <= cells; ++number) {
-                const CellPos entry = BorderCell::at(static_cast<std::int16_t>(gridSize), number);
-                results.push_back(resultCode(TraceLaser(atoms, static_cast<std::int16_t>(gridSize), entry), gridSize));
-            }
-        }
-    }
-
-    std::uint8_t result(std::size_t layout, int number) const
-    {
-        return results[layout * static_cast<std::size_t>(4 * gridSize) + static_cast<std::size_t>(number - 1)];
-    }
-
-    // How many layouts of atomCount atoms show what layout shows at the numbered shots, up to 2.
-    int fitting(std::size_t layout, int atomCount, const std::vector<int>& numbers) const
-    {
-        int found = 0;
-        for (std::size_t other = 0; other < layouts.size() && found < 2; ++other) {
-            if (layouts[other].count() != atomCount)
-                continue;
-            const bool same = std::all_of(numbers.begin(), numbers.end(),
-                [&](int number) { return result(other, number) == result(layout, number); });
-            found += same ? 1 : 0;
-        }
-        return found;
-    }
-};
-
-AtomLayout layoutFromBits(int gridSize, std::uint32_t bits)
-{
-    AtomLayout atoms;
-    for (int cell = 0; cell < gridSize * gridSize; ++cell) {
-        if (bits & (1u << cell))
-            atoms.place({static_cast<std::int16_t>(cell / gridSize + 1), static_cast<std::int16_t>(cell % gridSize + 1)});
-    }
-    return atoms;
-}
-
-std::vector<AtomLayout> everyLayout(int gridSize)
-{
-    std::vector<AtomLayout> all;
-    for (std::uint32_t bits = 0; bits < (1u << (gridSize * gridSize)); ++bits)
-        all.push_back(layoutFromBits(gridSize, bits));
-    return all;
-}
-
-std::vector<AtomLayout> everyLayoutOf(int gridSize, int atomCount)
-{
-    std::vector<AtomLayout> all;
-    std::vector<bool> chosen(static_cast<std::size_t>(gridSize * gridSize), false);
-    std::fill(chosen.begin(), chosen.begin() + atomCount, true);
-    do {
-        std::uint32_t bits = 0;
-        for (std::size_t cell = 0; cell < chosen.size(); ++cell)
-            bits |= chosen[cell] ? 1u << cell : 0u;
-        all.push_back(layoutFromBits(gridSize, bits));
-    } while (std::prev_permutation(chosen.begin(), chosen.end()));
-    return all;
-}
-
-std::vector<Observation> observe(const AtomLayout& atoms, int gridSize, const std::vector<int>& numbers)
-{
-    std::vector<Observation> observations;
-    for (int number : numbers) {
-        const CellPos entry = BorderCell::at(static_cast<std::int16_t>(gridSize), number);
-        const LaserWalk walk = TraceLaser(atoms, static_cast<std::int16_t>(gridSize), entry);
-        const bool leaves = walk.outcome == Outcome::Deflection;
-        observations.push_back({entry, walk.outcome, leaves ? walk.finalCell : CellPos{}});
-    }
-    return observations;
-}
-
 // What a verdict with examples must hold: each example has the atoms asked for and shows
 // every observation; Several gives two different ones, Unique gives the hidden layout.
 void expectExamplesFit(const Deduction& deduction, const AtomLayout& hidden, int gridSize,
@@ -136,14 +52,6 @@ void expectExamplesFit(const Deduction& deduction, const AtomLayout& hidden, int
         EXPECT_NE(deduction.examples[0], deduction.examples[1]);
     else
         EXPECT_EQ(deduction.examples[0], hidden);
-}
-
-std::vector<int> allNumbers(int gridSize)
-{
-    std::vector<int> numbers(static_cast<std::size_t>(4 * gridSize));
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        numbers[i] = static_cast<int>(i) + 1;
-    return numbers;
 }
 
 std::vector<int> randomNumbers(int gridSize, std::mt19937& random)
