@@ -253,106 +253,106 @@
     </message>
     <message>
         <source>%1 shot</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Schuss</translation>
     </message>
     <message>
         <source>%1 shots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Schüsse</translation>
     </message>
     <message>
         <source>%1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkt</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkte</translation>
     </message>
     <message>
         <source>%1 empty cell</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 leeres Feld</translation>
     </message>
     <message>
         <source>%1 empty cells</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 leere Felder</translation>
     </message>
     <message>
         <source>The field was decided before your first shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld stand schon vor deinem ersten Schuss fest.</translation>
     </message>
     <message>
         <source>Your shots decided the field with shot %1.</source>
         <extracomment>%1 counts the shots in firing order, from 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deine Schüsse legten das Feld mit Schuss %1 fest.</translation>
     </message>
     <message>
         <source>Your shots did not decide the field: more than one way of hiding %1 fits them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Schüsse legten das Feld nicht fest: Mehr als eine Art, %1 zu verstecken, passt zu allen.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time when your shots decided the field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux konnte nicht rechtzeitig herausfinden, wann deine Schüsse das Feld festlegten.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time which of your shots told you something new.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux konnte nicht rechtzeitig herausfinden, welche deiner Schüsse dir etwas Neues verrieten.</translation>
     </message>
     <message>
         <source>Every shot told you something new.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Schuss hat dir etwas Neues verraten.</translation>
     </message>
     <message>
         <source>Shots that told you nothing new: %1.</source>
         <extracomment>%1 lists border cells as the announcements name them, &quot;left 4, top 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schüsse, die dir nichts Neues verrieten: %1.</translation>
     </message>
     <message>
         <source>The fewest points that decide this field: %1, firing from %2.</source>
         <extracomment>%1 is a number of points; %2 lists border cells, &quot;top 2, right 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die wenigsten Punkte, mit denen sich dieses Feld festlegen lässt: %1, mit Schüssen von %2.</translation>
     </message>
     <message>
         <source>No choice of shots decides this field: firing from every border cell leaves more than one way of hiding %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Auswahl an Schüssen legt dieses Feld fest: Auch Schüsse von jedem Randfeld lassen mehr als eine Art offen, %1 zu verstecken.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time the fewest points that decide this field; the fewest found: %1, firing from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux konnte nicht rechtzeitig herausfinden, mit wie wenigen Punkten sich dieses Feld festlegen lässt; bisher gefunden: %1, mit Schüssen von %2.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time the fewest points that decide this field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux konnte nicht rechtzeitig herausfinden, mit wie wenigen Punkten sich dieses Feld festlegen lässt.</translation>
     </message>
     <message>
         <source>%1 Now proven: %2 and %3.</source>
         <extracomment>%1 is the shot&apos;s announcement; %2 and %3 count atoms and empty cells.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jetzt bewiesen: %2 und %3.</translation>
     </message>
     <message>
         <source>, proven atom</source>
         <extracomment>Ends a field cell&apos;s description for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, bewiesenes Atom</translation>
     </message>
     <message>
         <source>, proven empty</source>
         <extracomment>Ends a field cell&apos;s description for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, bewiesen leer</translation>
     </message>
     <message>
         <source>Show What My Shots &amp;Prove</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen, was meine Schüsse &amp;beweisen</translation>
     </message>
     <message>
         <source>&amp;Review This Field...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Feld &amp;auswerten...</translation>
     </message>
     <message>
         <source>Review This Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Feld auswerten</translation>
     </message>
     <message>
         <source>You fired %1 for %2.</source>
         <extracomment>%1 is &quot;1 shot&quot; or &quot;3 shots&quot;, %2 &quot;1 point&quot; or &quot;4 points&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du hast %1 für %2 abgefeuert.</translation>
     </message>
 </context>
 <context>

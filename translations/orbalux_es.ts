@@ -253,106 +253,106 @@
     </message>
     <message>
         <source>%1 shot</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 disparo</translation>
     </message>
     <message>
         <source>%1 shots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 disparos</translation>
     </message>
     <message>
         <source>%1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 punto</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puntos</translation>
     </message>
     <message>
         <source>%1 empty cell</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 casilla vacía</translation>
     </message>
     <message>
         <source>%1 empty cells</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 casillas vacías</translation>
     </message>
     <message>
         <source>The field was decided before your first shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo ya estaba determinado antes de tu primer disparo.</translation>
     </message>
     <message>
         <source>Your shots decided the field with shot %1.</source>
         <extracomment>%1 counts the shots in firing order, from 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tus disparos determinaron el campo con el disparo %1.</translation>
     </message>
     <message>
         <source>Your shots did not decide the field: more than one way of hiding %1 fits them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus disparos no determinaron el campo: más de una forma de esconder %1 encaja con todos.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time when your shots decided the field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux no ha podido averiguar a tiempo cuándo determinaron el campo tus disparos.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time which of your shots told you something new.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux no ha podido averiguar a tiempo cuáles de tus disparos te dijeron algo nuevo.</translation>
     </message>
     <message>
         <source>Every shot told you something new.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada disparo te dijo algo nuevo.</translation>
     </message>
     <message>
         <source>Shots that told you nothing new: %1.</source>
         <extracomment>%1 lists border cells as the announcements name them, &quot;left 4, top 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Disparos que no te dijeron nada nuevo: %1.</translation>
     </message>
     <message>
         <source>The fewest points that decide this field: %1, firing from %2.</source>
         <extracomment>%1 is a number of points; %2 lists border cells, &quot;top 2, right 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El mínimo de puntos que determina este campo: %1, disparando desde %2.</translation>
     </message>
     <message>
         <source>No choice of shots decides this field: firing from every border cell leaves more than one way of hiding %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna elección de disparos determina este campo: aun disparando desde todas las casillas del borde, encaja más de una forma de esconder %1.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time the fewest points that decide this field; the fewest found: %1, firing from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux no ha podido averiguar a tiempo el mínimo de puntos que determina este campo; el menor hallado: %1, disparando desde %2.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time the fewest points that decide this field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux no ha podido averiguar a tiempo el mínimo de puntos que determina este campo.</translation>
     </message>
     <message>
         <source>%1 Now proven: %2 and %3.</source>
         <extracomment>%1 is the shot&apos;s announcement; %2 and %3 count atoms and empty cells.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ya demostrados: %2 y %3.</translation>
     </message>
     <message>
         <source>, proven atom</source>
         <extracomment>Ends a field cell&apos;s description for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, átomo demostrado</translation>
     </message>
     <message>
         <source>, proven empty</source>
         <extracomment>Ends a field cell&apos;s description for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, vacía demostrada</translation>
     </message>
     <message>
         <source>Show What My Shots &amp;Prove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar lo que demuestran mis disparos</translation>
     </message>
     <message>
         <source>&amp;Review This Field...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisar este campo...</translation>
     </message>
     <message>
         <source>Review This Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar este campo</translation>
     </message>
     <message>
         <source>You fired %1 for %2.</source>
         <extracomment>%1 is &quot;1 shot&quot; or &quot;3 shots&quot;, %2 &quot;1 point&quot; or &quot;4 points&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Has hecho %1 por %2.</translation>
     </message>
 </context>
 <context>

@@ -253,106 +253,106 @@
     </message>
     <message>
         <source>%1 shot</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tir</translation>
     </message>
     <message>
         <source>%1 shots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tirs</translation>
     </message>
     <message>
         <source>%1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 point</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 points</translation>
     </message>
     <message>
         <source>%1 empty cell</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 case vide</translation>
     </message>
     <message>
         <source>%1 empty cells</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cases vides</translation>
     </message>
     <message>
         <source>The field was decided before your first shot.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille était déterminée avant votre premier tir.</translation>
     </message>
     <message>
         <source>Your shots decided the field with shot %1.</source>
         <extracomment>%1 counts the shots in firing order, from 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vos tirs ont déterminé la grille au tir %1.</translation>
     </message>
     <message>
         <source>Your shots did not decide the field: more than one way of hiding %1 fits them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos tirs n’ont pas déterminé la grille&#xa0;: plus d’une façon de cacher %1 les explique tous.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time when your shots decided the field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux n’a pas pu établir à temps quand vos tirs ont déterminé la grille.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time which of your shots told you something new.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux n’a pas pu établir à temps lesquels de vos tirs vous ont appris quelque chose de nouveau.</translation>
     </message>
     <message>
         <source>Every shot told you something new.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque tir vous a appris quelque chose de nouveau.</translation>
     </message>
     <message>
         <source>Shots that told you nothing new: %1.</source>
         <extracomment>%1 lists border cells as the announcements name them, &quot;left 4, top 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tirs qui ne vous ont rien appris de nouveau&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The fewest points that decide this field: %1, firing from %2.</source>
         <extracomment>%1 is a number of points; %2 lists border cells, &quot;top 2, right 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le minimum de points pour déterminer cette grille&#xa0;: %1, en tirant depuis %2.</translation>
     </message>
     <message>
         <source>No choice of shots decides this field: firing from every border cell leaves more than one way of hiding %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun choix de tirs ne détermine cette grille&#xa0;: même en tirant depuis chaque case du bord, il reste plus d’une façon de cacher %1.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time the fewest points that decide this field; the fewest found: %1, firing from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux n’a pas pu établir à temps le minimum de points pour déterminer cette grille&#xa0;; le meilleur trouvé&#xa0;: %1, en tirant depuis %2.</translation>
     </message>
     <message>
         <source>Orbalux could not work out in time the fewest points that decide this field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbalux n’a pas pu établir à temps le minimum de points pour déterminer cette grille.</translation>
     </message>
     <message>
         <source>%1 Now proven: %2 and %3.</source>
         <extracomment>%1 is the shot&apos;s announcement; %2 and %3 count atoms and empty cells.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Désormais prouvés&#xa0;: %2 et %3.</translation>
     </message>
     <message>
         <source>, proven atom</source>
         <extracomment>Ends a field cell&apos;s description for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, atome prouvé</translation>
     </message>
     <message>
         <source>, proven empty</source>
         <extracomment>Ends a field cell&apos;s description for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, prouvée vide</translation>
     </message>
     <message>
         <source>Show What My Shots &amp;Prove</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer ce que mes tirs &amp;prouvent</translation>
     </message>
     <message>
         <source>&amp;Review This Field...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyser cette grille...</translation>
     </message>
     <message>
         <source>Review This Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyser cette grille</translation>
     </message>
     <message>
         <source>You fired %1 for %2.</source>
         <extracomment>%1 is &quot;1 shot&quot; or &quot;3 shots&quot;, %2 &quot;1 point&quot; or &quot;4 points&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez fait %1 pour %2.</translation>
     </message>
 </context>
 <context>
