@@ -11,9 +11,10 @@ case "$1" in
         # Without .NET and the HTML engine Wine asks for neither, and starts sooner.
         WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot -i
         "$(dirname "$wine")/wineserver" -w
-        # Wine stands in Tahoma for the dialog font that Windows programs ask for; without it in
-        # the prefix every window falls back on the first font it finds, a serif one.
-        cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+        # Wine stands in Tahoma for the dialog font that Windows programs ask for, and draws the
+        # frame's buttons in Marlett; without Wine's own fonts in the prefix every window falls
+        # back on the first font it finds, a serif one.
+        cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
         ;;
     remove)
         "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
