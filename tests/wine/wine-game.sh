@@ -75,10 +75,17 @@ give_keyboard() { xdotool windowfocus --sync "$1"; }
 # Chooses the menu item of access key $2 in the menu of access key $1, by keyboard.
 choose() {
     give_keyboard "$(xdotool search --onlyvisible --name '^Orbalux$' | head -n 1)"
+    shown=$(visible_windows)
     xdotool key "alt+$1"
-    sleep 0.3
+    # The menu opens as a window of its own.
+    for _ in $(seq 100); do
+        [ "$(visible_windows)" -gt "$shown" ] && break
+        sleep 0.1
+    done
     xdotool key "$2"
 }
+
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
 
 # Waits up to ten seconds for file $1 to appear.
 wait_for_file() {
