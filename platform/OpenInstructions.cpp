@@ -17,13 +17,17 @@ ProgramCommand instructionsCommand(const std::string& document)
 bool openInstructions(ProgramStarter& programs, const std::string& document, std::function<void()> onLaterFailure)
 {
     const ProgramCommand command = instructionsCommand(document);
-    bool started = false;
     try {
-        started = programs.startWatched(command.program, command.arguments, std::move(onLaterFailure));
+        if (programs.startWatched(command.program, command.arguments, std::move(onLaterFailure)))
+            return true;
+#ifdef _WIN32
+        // No current Windows keeps the word processor at that path, and the newest has none at
+        // all; whatever the player opens such documents with reads the instructions as well.
+        return programs.openDocument(document);
+#endif
     } catch (const std::exception&) {
-        started = false;
     }
-    return started;
+    return false;
 }
 
 } // namespace orbalux

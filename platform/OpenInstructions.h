@@ -21,8 +21,9 @@ struct ProgramCommand {
 ProgramCommand instructionsCommand(const std::string& document = kInstructionsFile);
 
 /**
- * Starts instructionsCommand(document) each time; false when it cannot start. Where the opener
- * can be watched, onLaterFailure is called when it starts but then fails.
+ * Starts instructionsCommand(document) each time; on Windows, when the word processor is not
+ * there, opens document with the program associated with it instead. False when neither starts.
+ * Where the opener can be watched, onLaterFailure is called when it starts but then fails.
  */
 bool openInstructions(ProgramStarter& programs, const std::string& document = kInstructionsFile,
                       std::function<void()> onLaterFailure = {});

@@ -29,6 +29,17 @@ public:
         static_cast<void>(onLaterFailure);
         return start(program, arguments);
     }
+
+    /**
+     * Opens document, named as it stands, with the program the system associates with its kind,
+     * as the desktop's "open" does. False when nothing could open it, or where the platform
+     * leaves that to a program of its own; never throws.
+     */
+    virtual bool openDocument(const std::string& document)
+    {
+        static_cast<void>(document);
+        return false;
+    }
 };
 
 } // namespace orbalux

@@ -2,8 +2,9 @@
 # Installs what is missing, builds what changed, and runs the tests in five builds: the whole
 # suite in the normal build and again under AddressSanitizer and UndefinedBehaviorSanitizer
 # (halting on the first error); the engine's tests under ThreadSanitizer; the engine and the
-# platform with their tests built by Clang, and cross-built for Windows and run under Wine. Every build treats warnings as errors. Fails
-# as soon as any build or any run fails, and says how long each step took.
+# platform with their tests built by Clang; and the whole game cross-built for Windows, its zip
+# played under Wine with the engine's and the platform's tests beside it. Every build treats
+# warnings as errors. Fails as soon as any build or any run fails, and says how long each step took.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh test
@@ -65,7 +66,14 @@ clang_build() {
 }
 
 # The Win32 code for real: Wine's registry, processes and drive-letter paths, in a Wine prefix
-# that the tests make for themselves and remove (tests/wine).
+# that the tests make for themselves and remove (tests/wine); and the game itself, played from
+# its zip on a private X server.
+windows_game() {
+    ./scripts/build-windows.sh --test
+}
+
+# Without the packed Qt for Windows beside the repository, the game would wait for Qt to be
+# built from source first; the engine and the platform are tested under Wine all the same.
 windows_build() {
     cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
         -DCMAKE_BUILD_TYPE=Release $launcher -DORBALUX_WERROR=ON -DORBALUX_UI=OFF -DORBALUX_TESTS=ON \
@@ -78,5 +86,12 @@ step "Normal build (GCC, build/): every test" normal_build
 step "Sanitizer build (GCC, ASan and UBSan, build-asan/): every test" sanitized_build
 step "Thread sanitizer build (GCC, TSan, build-tsan/): engine_tests" thread_sanitized_build
 step "Clang build (engine and platform, build-clang/): engine_tests, platform_tests" clang_build
-step "Windows build (MinGW-w64, build-windows/) under Wine: engine_tests, platform_tests" windows_build
+if [ -x build-windows-qt/qt6-mingw/bin/qt-cmake ] || [ -f ../shared/windows-qt/qt6.4.2-mingw-w64-static.tar.xz ]; then
+    step "Windows build (MinGW-w64 and static Qt, build-windows-qt/build/) under Wine: the game from its zip, engine_tests, platform_tests" windows_game
+else
+    printf '\n===== Skipped: the Windows game under Wine. No Qt for Windows in build-windows-qt/qt6-mingw/\n'
+    printf 'nor packed in ../shared/windows-qt/; ./scripts/build-windows.sh builds one from source\n'
+    printf '(about 36 minutes on two cores), and this command tests the game afterwards.\n'
+    step "Windows build (MinGW-w64, build-windows/) under Wine: engine_tests, platform_tests" windows_build
+fi
 printf '\n===== All five builds passed in %d s\n' $(($(date +%s) - checked))

@@ -11,13 +11,15 @@ PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core qt6-tools-d
 # autolaunch one, as on a desktop; openbox and weston are the window manager and the Wayland
 # compositor that the desktop tests start, orca the screen reader that one of them listens with.
 # clang builds the engine and platform a second time; g++-mingw-w64-x86-64 cross-builds them for
-# Windows, with GoogleTest from googletest's sources, and wine64 runs them; ccache keeps the
-# rebuilds short.
-TEST="$PLAY libgtest-dev libgmock-dev libbenchmark-dev googletest clang ccache g++-mingw-w64-x86-64 wine64 xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev file strace dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox weston qt6-wayland man-db"
+# Windows, with GoogleTest from googletest's sources, and wine64 runs them, with Wine's own fonts
+# (fonts-wine) and xclip to read what a Windows message box copies; ccache keeps the rebuilds
+# short.
+TEST="$PLAY libgtest-dev libgmock-dev libbenchmark-dev googletest clang ccache g++-mingw-w64-x86-64 wine64 fonts-wine xclip xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev file strace dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox weston qt6-wayland man-db"
 
 # The Windows zip: the host's Qt gives the code generators (moc, rcc, uic) for the static Qt
-# that the game is linked against, and xz-utils unpacks that Qt.
-WINDOWS="cmake ninja-build qt6-base-dev g++-mingw-w64-x86-64 xz-utils ccache"
+# that the game is linked against, and xz-utils unpacks that Qt; perl runs Qt's own scripts when
+# that Qt is built from source.
+WINDOWS="cmake ninja-build qt6-base-dev g++-mingw-w64-x86-64 xz-utils ccache perl"
 
 case "${1:-play}" in
     play) wanted=$PLAY ;;

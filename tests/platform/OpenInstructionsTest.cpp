@@ -27,8 +27,38 @@ TEST(OpenInstructionsTest, OpenerMissingOrThrowingIsAFailure)
     EXPECT_EQ(programs.attempts, 1);
 
     programs.throwOnStart = true;
+    programs.hasAssociation = true;
     EXPECT_FALSE(openInstructions(programs));
 }
+
+#ifdef _WIN32
+TEST(OpenInstructionsTest, WordProcessorMissingHandsTheDocumentToItsAssociatedProgram)
+{
+    FakePrograms programs;
+    programs.hasAssociation = true;
+    EXPECT_TRUE(openInstructions(programs, "C:\\Games\\Instruct.doc"));
+    EXPECT_TRUE(programs.started.empty());
+    EXPECT_EQ(programs.opened, std::vector<std::string>{"C:\\Games\\Instruct.doc"});
+}
+
+TEST(OpenInstructionsTest, WordProcessorPresentLeavesTheAssociationAlone)
+{
+    FakePrograms programs;
+    programs.installed = {instructionsCommand().program};
+    programs.hasAssociation = true;
+    EXPECT_TRUE(openInstructions(programs));
+    EXPECT_TRUE(programs.opened.empty());
+}
+#else
+// The desktop's opener already is the association; there is nothing further to fall back on.
+TEST(OpenInstructionsTest, OpenerMissingIsNotMadeUpForByTheAssociation)
+{
+    FakePrograms programs;
+    programs.hasAssociation = true;
+    EXPECT_FALSE(openInstructions(programs));
+    EXPECT_TRUE(programs.opened.empty());
+}
+#endif
 
 // Whether the opener then finds the document is its own business.
 TEST(OpenInstructionsTest, OpenerPresentIsASuccess)

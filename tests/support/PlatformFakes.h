@@ -134,8 +134,19 @@ public:
     /** The started program that was watched as number index ends in failure. */
     void failLater(std::size_t index) { m_onLaterFailure.at(index)(); }
 
+    /** Opens documents only when told that a program is associated with them. */
+    bool openDocument(const std::string& document) override
+    {
+        if (!hasAssociation)
+            return false;
+        opened.push_back(document);
+        return true;
+    }
+
     std::set<std::string> installed;
     std::vector<Start> started;
+    bool hasAssociation = false;
+    std::vector<std::string> opened;
     int attempts = 0;
     bool throwOnStart = false;
 
