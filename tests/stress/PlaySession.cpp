@@ -135,8 +135,8 @@ int key(CellPos pos)
 constexpr int kPatience = 30000;
 // Thousands of games are played, so the engine's answers are capped in steps as well as time;
 // within the cap they are as exact as ever, and past it they say what they could not settle.
-constexpr std::int64_t kProofSteps = 50'000;
-constexpr std::int64_t kReviewSteps = 100'000;
+constexpr std::int64_t kProofSteps = 2'000;
+constexpr std::int64_t kReviewSteps = 2'000;
 constexpr std::int64_t kSolverSteps = 500'000;
 
 class CappedBudget : public SearchBudget {
