@@ -4,9 +4,9 @@
 # everything is already there.
 set -eu
 
-# qt6-tools-dev and qt6-l10n-tools turn the translations into the files the game loads;
-# qt6-translations-l10n holds Qt's own, which translate the message boxes' standard buttons.
-PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
+# qt6-l10n-tools turns the translations into the files the game loads; qt6-translations-l10n
+# holds Qt's own, which translate the message boxes' standard buttons.
+PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core qt6-l10n-tools qt6-translations-l10n"
 # dbus-x11 is there so that the tests run where a program without a session bus would
 # autolaunch one, as on a desktop; openbox and weston are the window manager and the Wayland
 # compositor that the desktop tests start, orca the screen reader that one of them listens with.
@@ -14,7 +14,9 @@ PLAY="cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core qt6-tools-d
 # Windows, with GoogleTest from googletest's sources, and wine64 runs them, with Wine's own fonts
 # (fonts-wine) and xclip to read what a Windows message box copies; ccache keeps the rebuilds
 # short.
-TEST="$PLAY libgtest-dev libgmock-dev libbenchmark-dev googletest clang ccache g++-mingw-w64-x86-64 wine64 fonts-wine xclip xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev file strace dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox weston qt6-wayland man-db"
+# qt6-tools-dev brings Qt's CMake functions for the translations, which keep the .ts files
+# current (the update_translations target) and let the tests check them against the sources.
+TEST="$PLAY qt6-tools-dev libgtest-dev libgmock-dev libbenchmark-dev googletest clang ccache g++-mingw-w64-x86-64 wine64 fonts-wine xclip xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev file strace dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox weston qt6-wayland man-db"
 
 # The Windows zip: the host's Qt gives the code generators (moc, rcc, uic) for the static Qt
 # that the game is linked against, and xz-utils unpacks that Qt; perl runs Qt's own scripts when
