@@ -37,7 +37,14 @@ start_in "$work" env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket 
 xdotool windowfocus --sync "$compositor"
 xdotool key Right space
 shot=yes
-entry_after_first_shot "$read_board" || shot=no
+# The compositor may hand the new window the keyboard only after the board is already readable,
+# and keys sent before that are lost. Left then Right ends on the first top border cell whether
+# or not the first Right arrived (Left stops at the corner), so the shot is fired there either way.
+if ! entry_after_first_shot "$read_board" 50; then
+    xdotool windowfocus --sync "$compositor"
+    xdotool key Left Right space
+    entry_after_first_shot "$read_board" || shot=no
+fi
 import -window root "$work/shot.png" && cp "$work/shot.png" "${ORBALUX_WAYLAND_SHOT:-/dev/null}"
 echo "under Wayland, after Right and Space the entry cell reads $entry"
 [ $shot = yes ] || fail "the entry cell reads $entry"

@@ -116,10 +116,11 @@ wait_for_window() {
 
 # After Right and Space on a fresh board, waits until read_board (a program printing the board
 # row by row, as read-board.py does) shows a shot in the first top border cell, then sets entry
-# to what that cell reads and says whether it reads as a shot's result.
+# to what that cell reads and says whether it reads as a shot's result. $2 is how many tenths
+# of a second to wait (200).
 entry_after_first_shot() {
     # The keys reach the program in its own time; the cell reads as a bare border until then.
-    for _ in $(seq 200); do
+    for _ in $(seq "${2:-200}"); do
         "$1" >"$work/after"
         entry=$(sed -n 1p "$work/after" | cut -d'|' -f2 | sed 's/^ *//; s/ *$//')
         [ "$entry" != "/top border 1" ] && break
