@@ -6,11 +6,15 @@ namespace orbalux {
 
 DeductionWorker::~DeductionWorker()
 {
-    cancel();
-    if (m_thread.joinable()) {
-        m_thread.request_stop();
-        m_thread.join();
+    {
+        const std::scoped_lock lock(m_mutex);
+        m_running.request_stop();
+        m_waiting.reset();
+        m_ending = true;
     }
+    m_wake.notify_one();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 void DeductionWorker::run(Job job, std::chrono::steady_clock::duration allowed)
@@ -22,7 +26,7 @@ void DeductionWorker::run(Job job, std::chrono::steady_clock::duration allowed)
     }
     // Made at the first job: a window that never asks keeps no thread.
     if (!m_thread.joinable())
-        m_thread = std::jthread([this](std::stop_token stop) { serve(std::move(stop)); });
+        m_thread = std::thread([this] { serve(); });
     m_wake.notify_one();
 }
 
@@ -33,14 +37,15 @@ void DeductionWorker::cancel()
     m_waiting.reset();
 }
 
-void DeductionWorker::serve(std::stop_token stop)
+void DeductionWorker::serve()
 {
     for (;;) {
         Waiting next{};
         std::stop_token jobStop;
         {
             std::unique_lock lock(m_mutex);
-            if (!m_wake.wait(lock, stop, [this] { return m_waiting.has_value(); }))
+            m_wake.wait(lock, [this] { return m_ending || m_waiting.has_value(); });
+            if (m_ending)
                 return;
             next = std::move(*m_waiting);
             m_waiting.reset();

@@ -39,15 +39,18 @@ private:
         std::chrono::steady_clock::duration allowed;
     };
 
-    void serve(std::stop_token stop);
+    void serve();
 
     std::mutex m_mutex;
-    std::condition_variable_any m_wake;
+    // A plain condition and flag rather than a wait on a stop token: MinGW's stop-callback
+    // handshake now and then hangs under Wine.
+    std::condition_variable m_wake;
     std::optional<Waiting> m_waiting;
     // The stop of the job running, or of the last one run.
     std::stop_source m_running;
     // Last, so it ends before the state it reads.
-    std::jthread m_thread;
+    bool m_ending = false;
+    std::thread m_thread;
 };
 
 } // namespace orbalux
